@@ -71,13 +71,14 @@ function(telvora_add_resources target)
   endforeach()
 
   set(source "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources_${serial}.S")
-  file(GENERATE OUTPUT "${source}" CONTENT
+  string(CONCAT content
     "  .section .rodata.${prefix},\"a\"\n"
     "${data}"
     "  .section telvora_resources,\"aw\"\n"
     "  .balign 8\n"
     "${records}"
     "  .section .note.GNU-stack,\"\",%progbits\n")
+  file(GENERATE OUTPUT "${source}" CONTENT "${content}")
   set_source_files_properties("${source}" PROPERTIES GENERATED TRUE OBJECT_DEPENDS "${files}")
   target_sources(${target} PRIVATE "${source}")
 endfunction()
