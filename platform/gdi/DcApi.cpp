@@ -1,0 +1,239 @@
+// Device context creation, selection, attributes and origins.
+
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/RegionObject.h"
+
+namespace win {
+
+namespace {
+
+HDC AddDC(std::unique_ptr<DeviceContext> dc) {
+    DeviceContext* raw = dc.get();
+    raw->handle = GdiHandleTable::Instance().Add(std::move(dc));
+    return static_cast<HDC>(raw->handle);
+}
+
+template <class T, class F> T Exchange(HDC hdc, T failed, F&& member, T value) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc)
+        return failed;
+    T& field = member(*dc);
+    const T previous = field;
+    field = value;
+    return previous;
+}
+
+template <class T, class F> T Read(HDC hdc, T failed, F&& member) {
+    DeviceContext* dc = LookupDC(hdc);
+    return dc ? member(*dc) : failed;
+}
+
+BOOL MoveOrigin(HDC hdc, POINT DeviceContext::State::*origin, int x, int y, POINT* previous,
+                bool relative) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc)
+        return FALSE;
+    POINT& field = dc->state.*origin;
+    if (previous)
+        *previous = field;
+    field = relative ? POINT{field.x + x, field.y + y} : POINT{x, y};
+    return TRUE;
+}
+
+} // namespace
+
+HDC CreateSurfaceDC(Surface& surface, POINT deviceOrigin, HRGN visibleRegion) {
+    std::optional<Region> visible;
+    if (visibleRegion) {
+        RegionObject* region = LookupRegion(visibleRegion);
+        if (!region)
+            return nullptr;
+        visible = region->region;
+    }
+    return AddDC(std::make_unique<DeviceContext>(surface, deviceOrigin, std::move(visible)));
+}
+
+HDC CreateCompatibleDC(HDC hdc) {
+    if (hdc && !LookupDC(hdc))
+        return nullptr;
+    return AddDC(std::make_unique<DeviceContext>());
+}
+
+BOOL DeleteDC(HDC hdc) {
+    if (!LookupDC(hdc))
+        return FALSE;
+    return GdiHandleTable::Instance().Remove(hdc) ? TRUE : FALSE;
+}
+
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc)
+        return nullptr;
+    // Selecting a region sets the clip region and answers its complexity.
+    if (GdiHandleTable::Instance().FindAs<RegionObject>(object))
+        return reinterpret_cast<HGDIOBJ>(
+            std::intptr_t(SelectClipRgn(hdc, static_cast<HRGN>(object))));
+    return dc->Select(object);
+}
+
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc)
+        return nullptr;
+    switch (type) {
+    case OBJ_BITMAP:
+        return dc->state.bitmap;
+    case OBJ_BRUSH:
+        return dc->state.brush;
+    case OBJ_PEN:
+        return dc->state.pen;
+    case OBJ_FONT:
+        return dc->state.font;
+    default:
+        return nullptr;
+    }
+}
+
+int SaveDC(HDC hdc) {
+    DeviceContext* dc = LookupDC(hdc);
+    return dc ? dc->Save() : 0;
+}
+
+BOOL RestoreDC(HDC hdc, int savedDC) {
+    DeviceContext* dc = LookupDC(hdc);
+    return dc && dc->Restore(savedDC) ? TRUE : FALSE;
+}
+
+BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous) {
+    BOOL ok = MoveOrigin(hdc, &DeviceContext::State::viewportOrg, x, y, previous, false);
+    if (DeviceContext* dc = LookupDC(hdc))
+        dc->ClipChanged();
+    return ok;
+}
+
+BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, POINT* previous) {
+    return MoveOrigin(hdc, &DeviceContext::State::viewportOrg, dx, dy, previous, true);
+}
+
+BOOL GetViewportOrgEx(HDC hdc, POINT* origin) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc || !origin)
+        return FALSE;
+    *origin = dc->state.viewportOrg;
+    return TRUE;
+}
+
+BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous) {
+    return MoveOrigin(hdc, &DeviceContext::State::windowOrg, x, y, previous, false);
+}
+
+BOOL OffsetWindowOrgEx(HDC hdc, int dx, int dy, POINT* previous) {
+    return MoveOrigin(hdc, &DeviceContext::State::windowOrg, dx, dy, previous, true);
+}
+
+BOOL GetWindowOrgEx(HDC hdc, POINT* origin) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc || !origin)
+        return FALSE;
+    *origin = dc->state.windowOrg;
+    return TRUE;
+}
+
+BOOL SetBrushOrgEx(HDC hdc, int x, int y, POINT* previous) {
+    return MoveOrigin(hdc, &DeviceContext::State::brushOrg, x, y, previous, false);
+}
+
+BOOL LPtoDP(HDC hdc, POINT* points, int count) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc || !points)
+        return FALSE;
+    for (int i = 0; i < count; ++i)
+        points[i] = dc->LogicalToDevice(points[i]);
+    return TRUE;
+}
+
+BOOL DPtoLP(HDC hdc, POINT* points, int count) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc || !points)
+        return FALSE;
+    const POINT o = dc->DeviceOrigin();
+    for (int i = 0; i < count; ++i)
+        points[i] = dc->ToLogical(POINT{points[i].x + o.x, points[i].y + o.y});
+    return TRUE;
+}
+
+int SetStretchBltMode(HDC hdc, int mode) {
+    if (mode < BLACKONWHITE || mode > HALFTONE)
+        return 0;
+    return Exchange(
+        hdc, 0, [](DeviceContext& dc) -> int& { return dc.state.stretchMode; }, mode);
+}
+
+int GetStretchBltMode(HDC hdc) {
+    return Read(hdc, 0, [](DeviceContext& dc) { return dc.state.stretchMode; });
+}
+
+COLORREF SetTextColor(HDC hdc, COLORREF color) {
+    return Exchange(
+        hdc, CLR_INVALID, [](DeviceContext& dc) -> COLORREF& { return dc.state.textColor; },
+        color & 0xFFFFFF);
+}
+
+COLORREF GetTextColor(HDC hdc) {
+    return Read(hdc, CLR_INVALID, [](DeviceContext& dc) { return dc.state.textColor; });
+}
+
+COLORREF SetBkColor(HDC hdc, COLORREF color) {
+    return Exchange(
+        hdc, CLR_INVALID, [](DeviceContext& dc) -> COLORREF& { return dc.state.bkColor; },
+        color & 0xFFFFFF);
+}
+
+COLORREF GetBkColor(HDC hdc) {
+    return Read(hdc, CLR_INVALID, [](DeviceContext& dc) { return dc.state.bkColor; });
+}
+
+int SetBkMode(HDC hdc, int mode) {
+    if (mode != TRANSPARENT && mode != OPAQUE)
+        return 0;
+    return Exchange(
+        hdc, 0, [](DeviceContext& dc) -> int& { return dc.state.bkMode; }, mode);
+}
+
+int GetBkMode(HDC hdc) {
+    return Read(hdc, 0, [](DeviceContext& dc) { return dc.state.bkMode; });
+}
+
+int SetROP2(HDC hdc, int rop2) {
+    if (rop2 < R2_BLACK || rop2 > R2_WHITE)
+        return 0;
+    return Exchange(
+        hdc, 0, [](DeviceContext& dc) -> int& { return dc.state.rop2; }, rop2);
+}
+
+int GetROP2(HDC hdc) {
+    return Read(hdc, 0, [](DeviceContext& dc) { return dc.state.rop2; });
+}
+
+int SetPolyFillMode(HDC hdc, int mode) {
+    if (mode != ALTERNATE && mode != WINDING)
+        return 0;
+    return Exchange(
+        hdc, 0, [](DeviceContext& dc) -> int& { return dc.state.polyFillMode; }, mode);
+}
+
+COLORREF SetDCBrushColor(HDC hdc, COLORREF color) {
+    return Exchange(
+        hdc, CLR_INVALID, [](DeviceContext& dc) -> COLORREF& { return dc.state.dcBrushColor; },
+        color & 0xFFFFFF);
+}
+
+COLORREF SetDCPenColor(HDC hdc, COLORREF color) {
+    return Exchange(
+        hdc, CLR_INVALID, [](DeviceContext& dc) -> COLORREF& { return dc.state.dcPenColor; },
+        color & 0xFFFFFF);
+}
+
+} // namespace win

@@ -1,0 +1,89 @@
+#pragma once
+// A device context: a drawing target (a caller's surface or the bitmap selected
+// into a memory DC), the selected objects and drawing attributes, coordinate
+// origins and clipping. All drawing works in target coordinates: logical
+// coordinates minus the window origin plus the viewport origin give device
+// coordinates, plus the device origin give target coordinates.
+
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/PixelView.h"
+#include "platform/gdi/Region.h"
+
+#include <optional>
+#include <vector>
+
+namespace win {
+
+class DeviceContext : public GdiObject {
+public:
+    struct State {
+        HBITMAP bitmap = nullptr;
+        HBRUSH brush = nullptr;
+        HPEN pen = nullptr;
+        HFONT font = nullptr;
+        COLORREF textColor = 0x000000;
+        COLORREF bkColor = 0xFFFFFF;
+        COLORREF dcBrushColor = 0xFFFFFF;
+        COLORREF dcPenColor = 0x000000;
+        int bkMode = OPAQUE;
+        int rop2 = R2_COPYPEN;
+        int stretchMode = BLACKONWHITE;
+        int polyFillMode = ALTERNATE;
+        UINT textAlign = 0;
+        int textCharacterExtra = 0;
+        POINT windowOrg;
+        POINT viewportOrg;
+        POINT brushOrg;
+        POINT currentPosition;
+        std::optional<Region> clip; // device coordinates; none = no clip region
+    };
+
+    // A memory DC (its target is the selected bitmap).
+    DeviceContext();
+    // A DC over a caller's surface.
+    DeviceContext(Surface& surface, POINT deviceOrigin, std::optional<Region> visible);
+    ~DeviceContext() override;
+    static bool Accepts(DWORD type) { return type == OBJ_DC || type == OBJ_MEMDC; }
+
+    void* handle = nullptr;
+    State state;
+
+    bool IsMemory() const { return surface_ == nullptr; }
+    // The target: the surface, or the selected bitmap (1 x 1 mono by default).
+    PixelView Target() const;
+    bool TargetIsMono() const;
+    POINT DeviceOrigin() const { return deviceOrigin_; }
+
+    POINT ToTarget(POINT logical) const;
+    RECT ToTarget(const RECT& logical) const;
+    POINT ToLogical(POINT target) const;
+    POINT LogicalToDevice(POINT logical) const;
+    // Every drawn pixel lies in this region (target coordinates).
+    const Region& Clip() const;
+    void ClipChanged() { clipValid_ = false; }
+
+    int Save();
+    bool Restore(int level);
+
+    // Selects an object by handle, keeping the selection counts right; returns the
+    // previous one, or nullptr when the object cannot be selected.
+    void* Select(void* object);
+
+private:
+    void HoldObjects(const State& s);
+    void ReleaseObjects(const State& s);
+
+    Surface* surface_ = nullptr;
+    POINT deviceOrigin_;
+    std::optional<Region> visible_;
+    std::vector<State> saved_;
+    mutable Region clip_;
+    mutable bool clipValid_ = false;
+    mutable int clipTargetWidth_ = -1, clipTargetHeight_ = -1;
+};
+
+DeviceContext* LookupDC(HDC hdc);
+
+} // namespace win

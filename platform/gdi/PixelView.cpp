@@ -1,0 +1,109 @@
+#include "platform/gdi/PixelView.h"
+
+#include "platform/gdi/Surface.h"
+
+#include <cstring>
+
+namespace win {
+
+PixelView PixelView::Of(Surface& surface) {
+    PixelView view;
+    view.base = reinterpret_cast<std::uint8_t*>(surface.pixels.data());
+    view.stride = std::ptrdiff_t(surface.width) * 4;
+    view.width = surface.width;
+    view.height = surface.height;
+    view.bitsPerPixel = 32;
+    return view;
+}
+
+std::uint32_t QuantizeMono(std::uint32_t pixel) {
+    const unsigned sum = ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+    return sum >= 383 ? 0xFFFFFF : 0;
+}
+
+std::uint32_t PixelView::Get(int x, int y) const {
+    std::uint32_t pixel;
+    Read(y, x, 1, &pixel);
+    return pixel;
+}
+
+void PixelView::Set(int x, int y, std::uint32_t pixel) const {
+    Write(y, x, 1, &pixel);
+}
+
+void PixelView::Read(int y, int x, int count, std::uint32_t* out) const {
+    const std::uint8_t* row = RowBytes(y);
+    switch (bitsPerPixel) {
+    case 32:
+        std::memcpy(out, row + std::size_t(x) * 4, std::size_t(count) * 4);
+        return;
+    case 24:
+        for (int i = 0; i < count; ++i) {
+            const std::uint8_t* p = row + std::size_t(x + i) * 3;
+            out[i] = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16);
+        }
+        return;
+    default:
+        for (int i = 0; i < count; ++i) {
+            const int bit = x + i;
+            out[i] = (row[bit >> 3] >> (7 - (bit & 7))) & 1 ? 0xFFFFFF : 0;
+        }
+        return;
+    }
+}
+
+void PixelView::Write(int y, int x, int count, const std::uint32_t* in) const {
+    std::uint8_t* row = RowBytes(y);
+    switch (bitsPerPixel) {
+    case 32:
+        for (int i = 0; i < count; ++i)
+            reinterpret_cast<std::uint32_t*>(row)[x + i] = in[i] & 0xFFFFFF;
+        return;
+    case 24:
+        for (int i = 0; i < count; ++i) {
+            std::uint8_t* p = row + std::size_t(x + i) * 3;
+            p[0] = std::uint8_t(in[i]);
+            p[1] = std::uint8_t(in[i] >> 8);
+            p[2] = std::uint8_t(in[i] >> 16);
+        }
+        return;
+    default:
+        for (int i = 0; i < count; ++i) {
+            const int bit = x + i;
+            const std::uint8_t mask = std::uint8_t(0x80 >> (bit & 7));
+            if (QuantizeMono(in[i]))
+                row[bit >> 3] |= mask;
+            else
+                row[bit >> 3] &= std::uint8_t(~mask);
+        }
+        return;
+    }
+}
+
+std::uint32_t* RowEditor::Open(int y, int x, int count) {
+    y_ = y;
+    x_ = x;
+    count_ = count;
+    if (view_.bitsPerPixel == 32)
+        return view_.Row32(y) + x;
+    if (scratch_.size() < std::size_t(count))
+        scratch_.resize(std::size_t(count));
+    view_.Read(y, x, count, scratch_.data());
+    return scratch_.data();
+}
+
+void RowEditor::Commit() {
+    if (view_.bitsPerPixel != 32)
+        view_.Write(y_, x_, count_, scratch_.data());
+}
+
+const std::uint32_t* RowReader::Read(int y, int x, int count) {
+    if (view_.bitsPerPixel == 32)
+        return view_.Row32(y) + x;
+    if (scratch_.size() < std::size_t(count))
+        scratch_.resize(std::size_t(count));
+    view_.Read(y, x, count, scratch_.data());
+    return scratch_.data();
+}
+
+} // namespace win

@@ -1,0 +1,63 @@
+#pragma once
+// A window onto rows of pixels in one of the formats drawing supports (1, 24
+// or 32 bits per pixel, rows top-down or bottom-up), and row access in the
+// common 0x00RRGGBB form. Every drawing routine works on 32-bit rows: a 32-bit
+// target hands out its own memory, the others a scratch row converted on the
+// way in and out.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace win {
+
+struct Surface;
+
+struct PixelView {
+    std::uint8_t* base = nullptr; // row 0 (the top row)
+    std::ptrdiff_t stride = 0;    // bytes from one row to the next one down
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 32;
+
+    static PixelView Of(Surface& surface);
+    bool IsMono() const { return bitsPerPixel == 1; }
+    std::uint8_t* RowBytes(int y) const { return base + std::ptrdiff_t(y) * stride; }
+    std::uint32_t* Row32(int y) const { return reinterpret_cast<std::uint32_t*>(RowBytes(y)); }
+
+    std::uint32_t Get(int x, int y) const;
+    void Set(int x, int y, std::uint32_t pixel) const;
+    void Read(int y, int x, int count, std::uint32_t* out) const;
+    void Write(int y, int x, int count, const std::uint32_t* in) const;
+};
+
+// Monochrome targets keep a pixel white when it is nearer white than black.
+std::uint32_t QuantizeMono(std::uint32_t pixel);
+
+// A 32-bit view of a row segment that is written back when committed. One
+// scratch buffer per editor, grown and kept, so repeated drawing allocates
+// nothing once warm.
+class RowEditor {
+public:
+    explicit RowEditor(const PixelView& view) : view_(view) {}
+    std::uint32_t* Open(int y, int x, int count);
+    void Commit();
+
+private:
+    const PixelView& view_;
+    std::vector<std::uint32_t> scratch_;
+    int y_ = 0, x_ = 0, count_ = 0;
+};
+
+// Read-only counterpart of RowEditor.
+class RowReader {
+public:
+    explicit RowReader(const PixelView& view) : view_(view) {}
+    const std::uint32_t* Read(int y, int x, int count);
+
+private:
+    const PixelView& view_;
+    std::vector<std::uint32_t> scratch_;
+};
+
+} // namespace win

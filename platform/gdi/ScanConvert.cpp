@@ -1,0 +1,114 @@
+#include "platform/gdi/ScanConvert.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace win {
+
+namespace {
+
+// Half the width of an ellipse of radii (a, b) at vertical distance dy from its
+// centre; 0 outside.
+double HalfWidth(double a, double b, double dy) {
+    if (b <= 0)
+        return 0;
+    const double t = 1.0 - (dy * dy) / (b * b);
+    return t > 0 ? a * std::sqrt(t) : 0;
+}
+
+LONG Round(double v) {
+    return LONG(std::floor(v + 0.5));
+}
+
+} // namespace
+
+SpanRows EllipseRows(const RECT& box) {
+    SpanRows rows;
+    if (box.right <= box.left || box.bottom <= box.top)
+        return rows;
+    const double a = (box.right - box.left) / 2.0, b = (box.bottom - box.top) / 2.0;
+    const double cx = box.left + a, cy = box.top + b;
+    rows.resize(std::size_t(box.bottom - box.top));
+    for (LONG y = box.top; y < box.bottom; ++y) {
+        const double dx = HalfWidth(a, b, y + 0.5 - cy);
+        const LONG left = Round(cx - dx), right = Round(cx + dx);
+        if (left < right)
+            rows[std::size_t(y - box.top)].push_back({left, right});
+    }
+    return rows;
+}
+
+SpanRows RoundRectRows(const RECT& box, int cornerWidth, int cornerHeight) {
+    SpanRows rows;
+    if (box.right <= box.left || box.bottom <= box.top)
+        return rows;
+    const LONG w = box.right - box.left, h = box.bottom - box.top;
+    const double a = std::min<double>(std::abs(cornerWidth), w) / 2.0;
+    const double b = std::min<double>(std::abs(cornerHeight), h) / 2.0;
+    rows.resize(std::size_t(h));
+    for (LONG y = box.top; y < box.bottom; ++y) {
+        const double fromTop = y + 0.5 - box.top, fromBottom = box.bottom - (y + 0.5);
+        const double nearest = std::min(fromTop, fromBottom);
+        double inset = 0;
+        if (nearest < b)
+            inset = a - HalfWidth(a, b, b - nearest);
+        const LONG left = Round(box.left + inset), right = Round(box.right - inset);
+        if (left < right)
+            rows[std::size_t(y - box.top)].push_back({left, right});
+    }
+    return rows;
+}
+
+SpanRows PolygonRows(std::span<const POINT> points, bool winding, LONG& top) {
+    SpanRows rows;
+    top = 0;
+    if (points.size() < 3)
+        return rows;
+    LONG minY = points[0].y, maxY = points[0].y;
+    for (const POINT& p : points) {
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    top = minY;
+    rows.resize(std::size_t(maxY - minY));
+    struct Crossing {
+        double x;
+        int direction;
+    };
+    std::vector<Crossing> crossings;
+    for (LONG y = minY; y < maxY; ++y) {
+        const double sy = y + 0.5;
+        crossings.clear();
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const POINT& p0 = points[i];
+            const POINT& p1 = points[(i + 1) % points.size()];
+            if (p0.y == p1.y)
+                continue;
+            const bool down = p1.y > p0.y;
+            const double y0 = down ? p0.y : p1.y, y1 = down ? p1.y : p0.y;
+            if (sy < y0 || sy >= y1)
+                continue;
+            const double t = (sy - p0.y) / double(p1.y - p0.y);
+            crossings.push_back({p0.x + t * (p1.x - p0.x), down ? 1 : -1});
+        }
+        std::sort(crossings.begin(), crossings.end(),
+                  [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+        auto& row = rows[std::size_t(y - minY)];
+        int inside = 0;
+        for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
+            inside += winding ? crossings[i].direction : 1;
+            const bool filled = winding ? inside != 0 : (inside & 1);
+            if (!filled)
+                continue;
+            const LONG left = LONG(std::ceil(crossings[i].x - 0.5));
+            const LONG right = LONG(std::ceil(crossings[i + 1].x - 0.5));
+            if (left < right)
+                row.push_back({left, right});
+        }
+        std::sort(row.begin(), row.end(),
+                  [](const Region::Span& l, const Region::Span& r) { return l.left < r.left; });
+    }
+    return rows;
+}
+
+} // namespace win
