@@ -155,7 +155,7 @@ HRESULT ShellLink::Save(std::string_view fileName, BOOL) {
     entry.program = target_;
     entry.workingFolder = workingFolder_;
     entry.icon = IconFor();
-    entry.categories = "AudioVideo;Video;TV;";
+    entry.categories = "AudioVideo;TV;";
     HRESULT result = ReplaceFileAtomically(path, entry.Text());
     if (SUCCEEDED(result)) {
         MarkTrusted(path);

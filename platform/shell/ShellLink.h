@@ -2,7 +2,7 @@
 // The shell-link object: what IShellLink sets and IPersistFile saves. A link is
 // saved as a desktop entry: a path ending in ".lnk" is written as ".desktop"
 // (any other path as given), named after the file, launching the target in the
-// working folder, with Categories=AudioVideo;Video;TV;. The file is replaced
+// working folder, with Categories=AudioVideo;TV;. The file is replaced
 // atomically (a temporary file renamed over it), made executable, and, where a
 // session bus and gio exist, marked trusted (metadata::trusted) so desktops
 // launch it without asking. Results are HRESULTs, as the link object's.
