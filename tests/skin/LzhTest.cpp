@@ -6,7 +6,6 @@
 #include "tests/skin/support/SkinTestUtil.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 
@@ -216,8 +215,8 @@ TEST(LzhCodec, RefusesBlocksThatEndBeforeTheirLength) {
     // A length that 10 bytes could never produce is refused up front.
     ExpectTruncated(Block(0x7FFFFFFF, Bytes(10, 0)));
     // A declared length one past the true one needs bits the stream lacks.
-    ExpectTruncated(Block(static_cast<std::int32_t>(text.size()) + 100,
-                          Bytes(block.begin() + 4, block.end())));
+    ExpectTruncated(
+        Block(static_cast<std::int32_t>(text.size()) + 100, Bytes(block.begin() + 4, block.end())));
 }
 
 TEST(LzhCodec, CallbackUnpackAlsoStopsAtTheEndOfTheInput) {
