@@ -1,6 +1,7 @@
 // Bitmap creation, DIB access and single pixels.
 
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/BmpReader.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Raster.h"
@@ -181,6 +182,20 @@ int GetDIBits(HDC, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINF
         ++copied;
     }
     return copied;
+}
+
+HBITMAP CreateBitmapFromBmp(std::span<const std::uint8_t> file) {
+    const BmpImage image = DecodeBmp(file);
+    if (image.IsEmpty())
+        return nullptr;
+    auto bitmap =
+        std::make_unique<Bitmap>(image.width, image.height, image.bitCount == 32 ? 32 : 24,
+                                 Bitmap::Kind::DibSection, Bitmap::Orientation::BottomUp);
+    const PixelView view = bitmap->View();
+    for (int y = 0; y < image.height; ++y)
+        view.Write(y, 0, image.width,
+                   image.pixels.data() + std::size_t(y) * std::size_t(image.width));
+    return AddBitmap(std::move(bitmap));
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {

@@ -5,6 +5,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/RegionObject.h"
+#include "platform/gdi/ScanConvert.h"
 #include "platform/gdi/SystemMetrics.h"
 
 #include <algorithm>
@@ -19,28 +20,6 @@ HBRUSH ResolveBrush(HBRUSH brush) {
     if (value >= 1 && value <= COLOR_MENUBAR + 1)
         return GetSysColorBrush(int(value - 1));
     return brush;
-}
-
-// Paints the target-space region with a brush and raster operation.
-void PaintTargetRegion(DeviceContext& dc, const Region& area, Brush& brush, std::uint8_t rop) {
-    if (brush.GetStyle() == Brush::Style::Null)
-        return;
-    const PixelView target = dc.Target();
-    RowEditor editor(target);
-    std::vector<std::uint32_t> pattern;
-    const Region visible = Region::Combine(area, dc.Clip(), Region::Op::And);
-    for (const RECT& part : visible.Rects()) {
-        const int n = part.right - part.left;
-        if (pattern.size() < std::size_t(n))
-            pattern.resize(std::size_t(n));
-        for (int row = part.top; row < part.bottom; ++row) {
-            std::uint32_t solid = 0;
-            const bool varies = BrushRow(dc, brush, part.left, row, n, pattern.data(), solid);
-            std::uint32_t* out = editor.Open(row, part.left, n);
-            RopRow(rop, out, nullptr, 0, varies ? pattern.data() : nullptr, solid, n);
-            editor.Commit();
-        }
-    }
 }
 
 void FillTargetRect(DeviceContext& dc, const RECT& rect, Brush& brush) {
@@ -113,7 +92,7 @@ BOOL FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
     Region area = object->region;
     const POINT o = dc->ToTarget(POINT{0, 0});
     area.Offset(o.x, o.y);
-    PaintTargetRegion(*dc, area, *b, 0xF0);
+    PaintRegion(*dc, area, *b, 0xF0);
     return TRUE;
 }
 
@@ -131,7 +110,7 @@ BOOL InvertRgn(HDC hdc, HRGN region) {
     const POINT o = dc->ToTarget(POINT{0, 0});
     area.Offset(o.x, o.y);
     Brush* any = GdiHandleTable::Instance().FindAs<Brush>(GetStockObject(BLACK_BRUSH));
-    PaintTargetRegion(*dc, area, *any, 0x55);
+    PaintRegion(*dc, area, *any, 0x55);
     return TRUE;
 }
 
@@ -141,21 +120,32 @@ BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
     Brush* b = GdiHandleTable::Instance().FindAs<Brush>(ResolveBrush(brush));
     if (!dc || !object || !b || width < 0 || height < 0)
         return FALSE;
-    // The frame is the region minus the region shrunk by (width, height): the
-    // intersection of the region moved by +-width and +-height.
-    const Region& r = object->region;
-    Region inner = r;
-    for (const POINT shift :
-         {POINT{width, 0}, POINT{-width, 0}, POINT{0, height}, POINT{0, -height}}) {
-        Region moved = r;
-        moved.Offset(shift.x, shift.y);
-        inner = Region::Combine(inner, moved, Region::Op::And);
-    }
-    Region frame = Region::Combine(r, inner, Region::Op::Diff);
+    Region frame = FrameOf(object->region, width, height);
     const POINT o = dc->ToTarget(POINT{0, 0});
     frame.Offset(o.x, o.y);
-    PaintTargetRegion(*dc, frame, *b, 0xF0);
+    PaintRegion(*dc, frame, *b, 0xF0);
     return TRUE;
+}
+
+void PaintRegion(DeviceContext& dc, const Region& area, Brush& brush, std::uint8_t rop) {
+    if (brush.GetStyle() == Brush::Style::Null)
+        return;
+    const PixelView target = dc.Target();
+    RowEditor editor(target);
+    std::vector<std::uint32_t> pattern;
+    const Region visible = Region::Combine(area, dc.Clip(), Region::Op::And);
+    for (const RECT& part : visible.Rects()) {
+        const int n = part.right - part.left;
+        if (pattern.size() < std::size_t(n))
+            pattern.resize(std::size_t(n));
+        for (int row = part.top; row < part.bottom; ++row) {
+            std::uint32_t solid = 0;
+            const bool varies = BrushRow(dc, brush, part.left, row, n, pattern.data(), solid);
+            std::uint32_t* out = editor.Open(row, part.left, n);
+            RopRow(rop, out, nullptr, 0, varies ? pattern.data() : nullptr, solid, n);
+            editor.Commit();
+        }
+    }
 }
 
 } // namespace win

@@ -1,10 +1,18 @@
 #include "platform/gdi/Font.h"
 
+#include "platform/gdi/FontFace.h"
+#include "platform/gdi/FontLibrary.h"
 #include "platform/gdi/SystemMetrics.h"
 
 #include <cstring>
 
 namespace win {
+
+FontFace& Font::Face() {
+    if (!face_)
+        face_ = &FontLibrary::Instance().Realize(description_);
+    return *face_;
+}
 
 LOGFONT StockFontDescription(int index) {
     LOGFONT lf = ClassicFont(FW_NORMAL);

@@ -6,6 +6,9 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+#include <cstdint>
+#include <span>
+
 namespace win {
 
 // Device contexts.
@@ -56,6 +59,9 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMA
               UINT usage);
 int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
               const BITMAPINFO* info, UINT usage);
+// A bitmap from the bytes of a BMP file: a DIB section of 32 bits for 32-bit
+// files, else 24 bits; nullptr when the bytes are not a BMP the reader accepts.
+HBITMAP CreateBitmapFromBmp(std::span<const std::uint8_t> file);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC hdc, int x, int y);
 

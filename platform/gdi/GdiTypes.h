@@ -216,6 +216,12 @@ struct GRADIENT_RECT {
     ULONG LowerRight = 0;
 };
 
+struct GRADIENT_TRIANGLE {
+    ULONG Vertex1 = 0;
+    ULONG Vertex2 = 0;
+    ULONG Vertex3 = 0;
+};
+
 struct RGNDATAHEADER {
     DWORD dwSize = sizeof(RGNDATAHEADER);
     DWORD iType = RDH_RECTANGLES;

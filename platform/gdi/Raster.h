@@ -50,6 +50,10 @@ bool BrushRow(const DeviceContext& dc, const Brush& brush, int x, int y, int n, 
 void ConvertRow(const DeviceContext& src, const DeviceContext& dest, std::uint32_t* row, int n);
 bool NeedsConversion(const DeviceContext& src, const DeviceContext& dest);
 
+// Paints `area` (target coordinates, clipped here) with a brush and raster
+// operation; a null brush paints nothing.
+void PaintRegion(DeviceContext& dc, const Region& area, Brush& brush, std::uint8_t rop);
+
 Brush* LookupBrush(const DeviceContext& dc, HBRUSH handle);
 Pen* LookupPen(const DeviceContext& dc);
 std::uint32_t PenPixel(const DeviceContext& dc, const Pen& pen);

@@ -111,4 +111,15 @@ SpanRows PolygonRows(std::span<const POINT> points, bool winding, LONG& top) {
     return rows;
 }
 
+Region FrameOf(const Region& area, int width, int height) {
+    Region inner = area;
+    for (const POINT shift :
+         {POINT{width, 0}, POINT{-width, 0}, POINT{0, height}, POINT{0, -height}}) {
+        Region moved = area;
+        moved.Offset(shift.x, shift.y);
+        inner = Region::Combine(inner, moved, Region::Op::And);
+    }
+    return Region::Combine(area, inner, Region::Op::Diff);
+}
+
 } // namespace win

@@ -18,4 +18,8 @@ SpanRows RoundRectRows(const RECT& box, int cornerWidth, int cornerHeight);
 // Rows from the topmost vertex; `top` receives that row.
 SpanRows PolygonRows(std::span<const POINT> points, bool winding, LONG& top);
 
+// The pixels of `area` within `width` columns or `height` rows of its outside:
+// its frame, as a pen of that size draws it inside a shape.
+Region FrameOf(const Region& area, int width, int height);
+
 } // namespace win

@@ -1,0 +1,94 @@
+#include "platform/gdi/TextRenderer.h"
+
+#include "platform/gdi/Raster.h"
+#include "platform/gdi/Utf8.h"
+
+#include <algorithm>
+
+namespace win {
+
+TextRun::Step TextRun::Next(std::size_t at) {
+    const Utf8Char c = DecodeUtf8(text_, at);
+    const int advance = dx_ ? dx_[index_] : face_.GlyphFor(c.code).advance + extra_;
+    ++index_;
+    return {c.code, c.length, advance};
+}
+
+int TextRun::Width() {
+    int width = 0;
+    for (std::size_t at = 0; at < text_.size();) {
+        const Step step = Next(at);
+        width += step.advance;
+        at += step.length;
+    }
+    index_ = 0;
+    return width;
+}
+
+namespace {
+
+RECT Intersect(const RECT& a, const RECT& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+// Sets the pixels of one glyph row that lie in the clip.
+void PlotInkRow(DeviceContext& dc, const PixelView& target, const std::uint8_t* ink, int x, int y,
+                int width, const RECT& limit, std::uint32_t pixel) {
+    if (y < limit.top || y >= limit.bottom)
+        return;
+    for (const RECT& part : dc.Clip().RowAt(y)) {
+        const int from = std::max({x, int(part.left), int(limit.left)});
+        const int to = std::min({x + width, int(part.right), int(limit.right)});
+        for (int px = from; px < to; ++px)
+            if (ink[px - x])
+                target.Set(px, y, pixel);
+    }
+}
+
+} // namespace
+
+void FillTargetRectColor(DeviceContext& dc, const RECT& rect, std::uint32_t pixel) {
+    const PixelView target = dc.Target();
+    RowEditor editor(target);
+    dc.Clip().ForEachPart(rect, [&](const RECT& part) {
+        for (int row = part.top; row < part.bottom; ++row) {
+            std::uint32_t* out = editor.Open(row, part.left, part.right - part.left);
+            std::fill(out, out + (part.right - part.left), pixel);
+            editor.Commit();
+        }
+    });
+}
+
+void DrawTextRun(DeviceContext& dc, FontFace& face, std::string_view text, POINT origin,
+                 std::optional<RECT> clip, const int* dx) {
+    const PixelView target = dc.Target();
+    const std::uint32_t pixel = PixelOf(dc.state.textColor);
+    const RECT limit = clip ? *clip : RECT{0, 0, target.width, target.height};
+    TextRun run(face, text, dc.state.textCharacterExtra, dx);
+    int pen = origin.x;
+    for (std::size_t at = 0; at < text.size();) {
+        const TextRun::Step step = run.Next(at);
+        const Glyph& glyph = face.GlyphFor(step.code);
+        const int gx = pen + glyph.left, gy = origin.y - glyph.top;
+        if (gx < limit.right && gx + glyph.width > limit.left)
+            for (int row = 0; row < glyph.height; ++row)
+                PlotInkRow(dc, target,
+                           glyph.ink.data() + std::size_t(row) * std::size_t(glyph.width), gx,
+                           gy + row, glyph.width, limit, pixel);
+        pen += step.advance;
+        at += step.length;
+    }
+    const LOGFONT& lf = face.Description();
+    const TEXTMETRIC& tm = face.Metrics();
+    if (lf.lfUnderline) {
+        const int y = origin.y + std::max<LONG>(1, tm.tmDescent / 2);
+        FillTargetRectColor(dc, Intersect(RECT{origin.x, y, pen, y + 1}, limit), pixel);
+    }
+    if (lf.lfStrikeOut) {
+        const int y = origin.y - tm.tmAscent / 3;
+        FillTargetRectColor(dc, Intersect(RECT{origin.x, y, pen, y + 1}, limit), pixel);
+    }
+}
+
+} // namespace win

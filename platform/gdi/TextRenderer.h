@@ -1,0 +1,47 @@
+#pragma once
+// Walking and drawing runs of UTF-8 text in a realised font.
+
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/FontFace.h"
+
+#include <optional>
+#include <string_view>
+
+namespace win {
+
+// The characters of a run with their advances (the DC's character extra
+// added, or the caller's own advances when given, one per character).
+class TextRun {
+public:
+    struct Step {
+        char32_t code;
+        std::size_t length;
+        int advance;
+    };
+
+    TextRun(FontFace& face, std::string_view text, int extra, const int* dx = nullptr)
+        : face_(face), text_(text), extra_(extra), dx_(dx) {}
+
+    Step Next(std::size_t at);
+    int Width();
+
+private:
+    FontFace& face_;
+    std::string_view text_;
+    int extra_;
+    const int* dx_;
+    std::size_t index_ = 0;
+};
+
+// Draws the glyphs of `text` in the DC's text colour with the pen on the
+// baseline at `origin` (target coordinates), then the underline and strikeout
+// the font asks for; limited to the DC's clip and to `clip` when given.
+void DrawTextRun(DeviceContext& dc, FontFace& face, std::string_view text, POINT origin,
+                 std::optional<RECT> clip, const int* dx = nullptr);
+
+// Fills a target rectangle (clipped) with one colour.
+void FillTargetRectColor(DeviceContext& dc, const RECT& rect, std::uint32_t pixel);
+
+FontFace* FaceOf(const DeviceContext& dc);
+
+} // namespace win
