@@ -82,4 +82,29 @@ Bytes Block(std::int32_t length, const Bytes& stream) {
     return block;
 }
 
+void AppendInt32(Bytes& bytes, std::int32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i)));
+}
+
+Bytes SkinContainer(std::int32_t version, int padding, const std::vector<SkinEntry>& entries,
+                    const std::vector<std::int32_t>& sizes) {
+    std::string directory;
+    for (const SkinEntry& entry : entries)
+        directory += entry.name + "\r\n";
+    Bytes bytes;
+    AppendInt32(bytes, version);
+    AppendInt32(bytes, static_cast<std::int32_t>(directory.size()));
+    AppendInt32(bytes, 0);
+    AppendInt32(bytes, 0);
+    bytes.insert(bytes.end(), static_cast<std::size_t>(padding), 0xEE);
+    bytes.insert(bytes.end(), directory.begin(), directory.end());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        AppendInt32(bytes, i < sizes.size() ? sizes[i]
+                                            : static_cast<std::int32_t>(entries[i].data.size()));
+    for (const SkinEntry& entry : entries)
+        bytes.insert(bytes.end(), entry.data.begin(), entry.data.end());
+    return bytes;
+}
+
 } // namespace skin::test
