@@ -7,7 +7,7 @@
 
 namespace fw {
 
-void TCustomMemoryStream::SetPointer(void* memory, std::int64_t size) {
+void TCustomMemoryStream::SetPointer(const void* memory, std::int64_t size) {
     FMemory = memory;
     FSize = size;
 }

@@ -10,7 +10,6 @@ namespace fw {
 
 class TCustomMemoryStream : public TStream {
 public:
-    void* Memory() { return FMemory; }
     const void* Memory() const { return FMemory; }
 
     std::int64_t Read(void* buffer, std::int64_t count) override;
@@ -22,11 +21,11 @@ public:
     void SaveToFile(const std::string& fileName);
 
 protected:
-    void SetPointer(void* memory, std::int64_t size);
+    void SetPointer(const void* memory, std::int64_t size);
     std::int64_t CurrentPosition() const { return FPosition; }
 
 private:
-    void* FMemory = nullptr;
+    const void* FMemory = nullptr;
     std::int64_t FSize = 0;
     std::int64_t FPosition = 0;
 };

@@ -14,6 +14,9 @@ class TMemoryStream : public TCustomMemoryStream {
 public:
     static constexpr std::int64_t MaxSize = 0x7FFFFFFF;
 
+    using TCustomMemoryStream::Memory;
+    void* Memory() { return FData.get(); }
+
     std::int64_t Write(const void* buffer, std::int64_t count) override;
     // New bytes read as zeros; the position stays unless it lies past the new end.
     void SetSize(std::int64_t newSize) override;

@@ -3,6 +3,7 @@
 // sorted (with a duplicate policy), compared with or without regard to case.
 
 #include "framework/EnumInfo.h"
+#include "framework/NotifyEvent.h"
 #include "framework/Strings.h"
 
 #include <functional>
@@ -14,7 +15,6 @@ enum class TDuplicates { dupIgnore, dupAccept, dupError };
 FW_ENUM_NAMES(TDuplicates, "dupIgnore", "dupAccept", "dupError");
 
 class TStringList;
-using TNotifyEvent = std::function<void(TObject* sender)>;
 using TStringListSortCompare = std::function<int(const TStringList& list, int index1, int index2)>;
 
 class TStringList : public TStrings {
