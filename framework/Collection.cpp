@@ -2,6 +2,7 @@
 
 #include "framework/ClassBuilder.h"
 #include "framework/Exception.h"
+#include "framework/UpdateScope.h"
 
 #include <algorithm>
 
@@ -132,16 +133,11 @@ void TCollection::Assign(const TPersistent& source) {
     }
     if (collection == this)
         return;
-    BeginUpdate();
-    try {
+    WithUpdate(*this, [&] {
         Clear();
         for (const TCollectionItem* item : collection->FItems)
             Add()->Assign(*item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    });
 }
 
 void TCollection::Update(TCollectionItem*) {}

@@ -1,5 +1,7 @@
 #include "framework/DelimitedText.h"
 
+#include "framework/StringUtils.h"
+
 namespace fw {
 
 namespace {
@@ -80,16 +82,6 @@ bool NeedsQuotes(const std::string& item, const TDelimitedTextFormat& format) {
     return false;
 }
 
-std::string Quoted(const std::string& item, char quote) {
-    std::string out(1, quote);
-    for (char c : item) {
-        out += c;
-        if (c == quote)
-            out += quote;
-    }
-    return out + quote;
-}
-
 } // namespace
 
 std::vector<std::string> SplitDelimitedText(std::string_view text,
@@ -106,7 +98,7 @@ std::string JoinDelimitedText(const std::vector<std::string>& items,
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0)
             out += format.delimiter;
-        out += NeedsQuotes(items[i], format) ? Quoted(items[i], format.quote) : items[i];
+        out += NeedsQuotes(items[i], format) ? QuotedStr(items[i], format.quote) : items[i];
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/OSError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 #include <unistd.h>
@@ -14,14 +15,12 @@ namespace {
 // One system call moves at most this much, so the byte count always fits ssize_t.
 constexpr std::int64_t MaxTransfer = std::numeric_limits<std::int32_t>::max();
 
-} // namespace
-
-std::int64_t THandleStream::Read(void* buffer, std::int64_t count) {
+// Repeats a read or write call until count bytes moved, the end is reached or an
+// error other than an interruption occurs; returns the bytes moved.
+template <class Call> std::int64_t Transfer(std::int64_t count, Call call) {
     std::int64_t done = 0;
-    auto* out = static_cast<char*>(buffer);
     while (done < count) {
-        const ssize_t n = ::read(FHandle, out + done,
-                                 static_cast<std::size_t>(std::min(count - done, MaxTransfer)));
+        const ssize_t n = call(done, static_cast<std::size_t>(std::min(count - done, MaxTransfer)));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -31,19 +30,18 @@ std::int64_t THandleStream::Read(void* buffer, std::int64_t count) {
     return done;
 }
 
+} // namespace
+
+std::int64_t THandleStream::Read(void* buffer, std::int64_t count) {
+    return Transfer(count, [&](std::int64_t done, std::size_t n) {
+        return ::read(FHandle, static_cast<char*>(buffer) + done, n);
+    });
+}
+
 std::int64_t THandleStream::Write(const void* buffer, std::int64_t count) {
-    std::int64_t done = 0;
-    const auto* in = static_cast<const char*>(buffer);
-    while (done < count) {
-        const ssize_t n = ::write(FHandle, in + done,
-                                  static_cast<std::size_t>(std::min(count - done, MaxTransfer)));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return done;
+    return Transfer(count, [&](std::int64_t done, std::size_t n) {
+        return ::write(FHandle, static_cast<const char*>(buffer) + done, n);
+    });
 }
 
 std::int64_t THandleStream::Seek(std::int64_t offset, TSeekOrigin origin) {

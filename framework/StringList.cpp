@@ -116,10 +116,16 @@ bool TStringList::Find(const std::string& s, int& index) const {
 }
 
 int TStringList::IndexOf(const std::string& s) const {
-    if (!FSorted)
-        return TStrings::IndexOf(s);
     int index = 0;
-    return Find(s, index) ? index : -1;
+    if (FSorted)
+        return Find(s, index) ? index : -1;
+    // Straight over the items: the inherited search copies every string it reads.
+    for (const TStringItem& item : FItems) {
+        if (CompareStrings(item.FString, s) == 0)
+            return index;
+        ++index;
+    }
+    return -1;
 }
 
 void TStringList::Sort() {

@@ -5,26 +5,11 @@
 #include "framework/Exception.h"
 #include "framework/FileStream.h"
 #include "framework/StringUtils.h"
+#include "framework/UpdateScope.h"
 
 #include <vector>
 
 namespace fw {
-
-namespace {
-
-// Runs body between BeginUpdate and EndUpdate, ending the update on failure too.
-template <class Body> void WithUpdate(TStrings& strings, Body&& body) {
-    strings.BeginUpdate();
-    try {
-        body();
-    } catch (...) {
-        strings.EndUpdate();
-        throw;
-    }
-    strings.EndUpdate();
-}
-
-} // namespace
 
 const TClassInfo& TStrings::StaticClass() {
     static const TClassInfo info = TClassBuilder<TStrings, TPersistent>("TStrings").Build();
