@@ -1,0 +1,292 @@
+// DrawText: lines broken at line feeds and, with DT_WORDBREAK, at spaces and
+// between any two Chinese characters; '&' prefixes, tab expansion, ellipsis,
+// alignment and clipping to the rectangle.
+
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/FontFace.h"
+#include "platform/gdi/Raster.h"
+#include "platform/gdi/Text.h"
+#include "platform/gdi/TextRenderer.h"
+#include "platform/gdi/Utf8.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace win {
+
+namespace {
+
+// Characters that may be broken before or after without a space: CJK ideographs,
+// kana, hangul, full-width forms and CJK punctuation.
+bool IsWide(char32_t c) {
+    return (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFFEF) ||
+           (c >= 0x20000 && c <= 0x3FFFF);
+}
+
+// One character of laid-out text.
+struct Cell {
+    char32_t code;
+    std::size_t from, length; // in the prepared text
+    int advance;
+    bool underlined; // the character after a '&' prefix
+};
+
+struct Line {
+    std::size_t first, last; // cells [first, last)
+    int width;
+};
+
+class TextLayout {
+public:
+    TextLayout(FontFace& face, int extra, UINT format, int tabWidth)
+        : face_(face), extra_(extra), format_(format), tabWidth_(tabWidth) {}
+
+    void Prepare(std::string_view text) {
+        cells_.clear();
+        const bool prefixes = !(format_ & DT_NOPREFIX);
+        bool underlineNext = false;
+        for (std::size_t at = 0; at < text.size();) {
+            const Utf8Char c = DecodeUtf8(text, at);
+            if (prefixes && c.code == U'&') {
+                if (at + 1 < text.size() && text[at + 1] == '&') {
+                    Add(U'&', at + 1, 1, underlineNext);
+                    underlineNext = false;
+                    at += 2;
+                    continue;
+                }
+                underlineNext = true;
+                at += 1;
+                continue;
+            }
+            Add(c.code, at, c.length, underlineNext);
+            underlineNext = false;
+            at += c.length;
+        }
+    }
+
+    void Break(int maxWidth) {
+        lines_.clear();
+        const bool single = format_ & DT_SINGLELINE;
+        const bool wrap = (format_ & DT_WORDBREAK) && !single;
+        std::size_t start = 0;
+        while (start <= cells_.size()) {
+            std::size_t end = start;
+            int x = 0;
+            std::size_t lastBreak = std::string::npos;
+            bool hardBreak = false;
+            while (end < cells_.size()) {
+                const char32_t c = cells_[end].code;
+                if (!single && (c == U'\n' || c == U'\r')) {
+                    hardBreak = true;
+                    break;
+                }
+                const int advance = Advance(end, x);
+                if (wrap && x + advance > maxWidth && end > start) {
+                    if (c == U' ') {
+                        lastBreak = end; // the space that overflows ends the line
+                    } else if (IsWide(c) || (end > start && IsWide(cells_[end - 1].code))) {
+                        lastBreak = end;
+                    }
+                    break;
+                }
+                x += advance;
+                if (wrap && c == U' ')
+                    lastBreak = end + 1;
+                else if (wrap && IsWide(c))
+                    lastBreak = end + 1;
+                ++end;
+            }
+            if (end < cells_.size() && !hardBreak && wrap && lastBreak != std::string::npos &&
+                lastBreak > start)
+                end = lastBreak;
+            AddLine(start, end);
+            if (end >= cells_.size())
+                break;
+            if (hardBreak) {
+                // CR LF, LF and CR each end one line.
+                std::size_t next = end + 1;
+                if (cells_[end].code == U'\r' && next < cells_.size() && cells_[next].code == U'\n')
+                    ++next;
+                start = next;
+                if (start == cells_.size()) {
+                    AddLine(start, start);
+                    break;
+                }
+            } else {
+                start = end;
+                // Spaces at a wrap are not carried to the next line.
+                while (start < cells_.size() && cells_[start].code == U' ')
+                    ++start;
+                if (start == cells_.size())
+                    break;
+            }
+        }
+    }
+
+    // Cuts a line to fit `maxWidth` with "..." appended (the ellipsis included in width).
+    void Ellipsize(Line& line, int maxWidth) {
+        if (line.width <= maxWidth)
+            return;
+        const int dots = 3 * (face_.GlyphFor(U'.').advance + extra_);
+        int width = 0;
+        std::size_t keep = line.first;
+        while (keep < line.last) {
+            const int a = Advance(keep, width);
+            if (width + a + dots > maxWidth)
+                break;
+            width += a;
+            ++keep;
+        }
+        ellipsisAt_.push_back({std::size_t(&line - lines_.data()), keep});
+        line.last = keep;
+        line.width = width + dots;
+    }
+
+    std::vector<Cell>& Cells() { return cells_; }
+    std::vector<Line>& Lines() { return lines_; }
+    struct Ellipsis {
+        std::size_t line;
+        std::size_t cell;
+    };
+    const std::vector<Ellipsis>& Ellipses() const { return ellipsisAt_; }
+
+    // The advance of cell i when it starts at x (tabs jump to the next stop).
+    int Advance(std::size_t i, int x) const {
+        const Cell& cell = cells_[i];
+        if (cell.code == U'\t' && (format_ & DT_EXPANDTABS) && tabWidth_ > 0)
+            return tabWidth_ - x % tabWidth_;
+        return cell.advance;
+    }
+
+private:
+    void Add(char32_t code, std::size_t from, std::size_t length, bool underlined) {
+        const bool control = code == U'\n' || code == U'\r' || code == U'\t';
+        const int advance = control ? 0 : face_.GlyphFor(code).advance + extra_;
+        cells_.push_back({code, from, length, advance, underlined});
+    }
+
+    void AddLine(std::size_t first, std::size_t last) {
+        int width = 0;
+        for (std::size_t i = first; i < last; ++i)
+            width += Advance(i, width);
+        lines_.push_back({first, last, width});
+    }
+
+    FontFace& face_;
+    int extra_;
+    UINT format_;
+    int tabWidth_;
+    std::vector<Cell> cells_;
+    std::vector<Line> lines_;
+    std::vector<Ellipsis> ellipsisAt_;
+};
+
+// Draws the cells of one line with its pen on the baseline at (x, baseline).
+void DrawLine(DeviceContext& dc, FontFace& face, TextLayout& layout, std::string_view text,
+              const Line& line, bool ellipsis, POINT origin, std::optional<RECT> clip,
+              UINT format) {
+    const bool drawText = !(format & DT_PREFIXONLY);
+    const bool drawPrefix = !(format & DT_HIDEPREFIX);
+    int x = 0;
+    const auto& cells = layout.Cells();
+    const std::uint32_t pixel = PixelOf(dc.state.textColor);
+    const TEXTMETRIC& tm = face.Metrics();
+    for (std::size_t i = line.first; i < line.last; ++i) {
+        const Cell& cell = cells[i];
+        const int advance = layout.Advance(i, x);
+        const bool visible = cell.code != U'\t' && cell.code != U'\r' && cell.code != U'\n';
+        const POINT at{origin.x + x, origin.y};
+        if (drawText && visible)
+            DrawTextRun(dc, face, text.substr(cell.from, cell.length), at, clip);
+        if (drawPrefix && cell.underlined) {
+            const int y = origin.y + std::max<LONG>(1, tm.tmDescent / 2);
+            RECT bar{at.x, y, at.x + advance, y + 1};
+            if (clip)
+                bar = {std::max(bar.left, clip->left), std::max(bar.top, clip->top),
+                       std::min(bar.right, clip->right), std::min(bar.bottom, clip->bottom)};
+            FillTargetRectColor(dc, bar, pixel);
+        }
+        x += advance;
+    }
+    if (ellipsis && drawText)
+        DrawTextRun(dc, face, "...", POINT{origin.x + x, origin.y}, clip);
+}
+
+} // namespace
+
+int DrawText(HDC hdc, const char* text, int count, RECT* rect, UINT format) {
+    DeviceContext* dc = LookupDC(hdc);
+    FontFace* face = dc ? FaceOf(*dc) : nullptr;
+    if (!face || !rect || (!text && count != 0))
+        return 0;
+    const std::string_view s = !text       ? std::string_view()
+                               : count < 0 ? std::string_view(text)
+                                           : std::string_view(text, std::size_t(count));
+    const TEXTMETRIC& tm = face->Metrics();
+    const int tabChars = (format & DT_TABSTOP) ? int((format >> 8) & 0xFF) : 8;
+    TextLayout layout(*face, dc->state.textCharacterExtra, format,
+                      (tabChars ? tabChars : 8) * tm.tmAveCharWidth);
+    layout.Prepare(s);
+    const int maxWidth = rect->right - rect->left;
+    layout.Break(maxWidth);
+    auto& lines = layout.Lines();
+    if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS))
+        for (Line& line : lines)
+            if (!(format & DT_CALCRECT) || !(format & DT_WORDBREAK))
+                layout.Ellipsize(line, maxWidth);
+    const int lineHeight = tm.tmHeight + ((format & DT_EXTERNALLEADING) ? tm.tmExternalLeading : 0);
+    const int height = lineHeight * int(lines.size());
+    int widest = 0;
+    for (const Line& line : lines)
+        widest = std::max(widest, line.width);
+
+    if (format & DT_CALCRECT) {
+        rect->right = rect->left + widest;
+        rect->bottom = rect->top + height;
+        return height;
+    }
+    int top = rect->top;
+    const bool single = format & DT_SINGLELINE;
+    if (single && (format & DT_VCENTER))
+        top = rect->top + (rect->bottom - rect->top - height) / 2;
+    else if (single && (format & DT_BOTTOM))
+        top = rect->bottom - height;
+    std::optional<RECT> clip;
+    if (!(format & DT_NOCLIP))
+        clip = dc->ToTarget(*rect);
+    if (dc->state.bkMode == OPAQUE) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const int left = rect->left + ((format & DT_CENTER)  ? (maxWidth - lines[i].width) / 2
+                                           : (format & DT_RIGHT) ? maxWidth - lines[i].width
+                                                                 : 0);
+            RECT back = dc->ToTarget(RECT{left, top + int(i) * lineHeight, left + lines[i].width,
+                                          top + int(i + 1) * lineHeight});
+            if (clip)
+                back = {std::max(back.left, clip->left), std::max(back.top, clip->top),
+                        std::min(back.right, clip->right), std::min(back.bottom, clip->bottom)};
+            FillTargetRectColor(*dc, back, PixelOf(dc->state.bkColor));
+        }
+    }
+    const auto& ellipses = layout.Ellipses();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        int left = rect->left;
+        if (format & DT_CENTER)
+            left += (maxWidth - line.width) / 2;
+        else if (format & DT_RIGHT)
+            left += maxWidth - line.width;
+        const bool ellipsis = std::any_of(ellipses.begin(), ellipses.end(),
+                                          [&](const auto& e) { return e.line == i; });
+        const POINT origin = dc->ToTarget(POINT{left, top + int(i) * lineHeight + tm.tmAscent});
+        DrawLine(*dc, *face, layout, s, line, ellipsis, origin, clip, format);
+    }
+    if (single && (format & (DT_VCENTER | DT_BOTTOM)))
+        return top - rect->top + height;
+    return height;
+}
+
+} // namespace win
