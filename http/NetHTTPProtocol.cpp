@@ -1,0 +1,209 @@
+#include "http/NetHTTPProtocol.h"
+
+#include "framework/MemoryStream.h"
+#include "http/NetCharset.h"
+#include "http/NetHTTP.h"
+#include "http/NetText.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+
+namespace {
+
+// A chunk-size line: the hexadecimal number before any ";" extension. A line that
+// is not a number counts as 0 (the last chunk); one too large for any stream
+// counts as the largest size, so the reader refuses it instead of ending quietly.
+std::int64_t ChunkSize(std::string_view line) {
+    std::string_view digits = Trim(line.substr(0, line.find(';')));
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) {
+            return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+        })) {
+        return 0;
+    }
+    std::optional<std::uint64_t> size = ParseHex(digits);
+    constexpr auto kLargest = std::numeric_limits<std::int64_t>::max();
+    return !size || *size > std::uint64_t(kLargest) ? kLargest : std::int64_t(*size);
+}
+
+} // namespace
+
+TNetIOHandler& TNetHTTPProtocol::IO() {
+    return *FHTTP.IOHandler();
+}
+
+TNetHTTPResponse& TNetHTTPProtocol::Response() {
+    return FHTTP.FResponse;
+}
+
+void TNetHTTPProtocol::ReadResponse() {
+    do {
+        ReadResponseHead();
+        FHTTP.ProcessCookies();
+    } while (Response().ResponseCode() == 100);
+}
+
+void TNetHTTPProtocol::ReadResponseHead() {
+    IO().SetReadTimeout(FHTTP.ConnectTimeout());
+    Response().SetResponseText(IO().ReadLn());
+    Response().RawHeaders().Clear();
+    ReadHeaderLines();
+    Response().ProcessHeaders();
+}
+
+void TNetHTTPProtocol::ReadHeaderLines() {
+    int count = 0;
+    for (;;) {
+        std::string line;
+        try {
+            IO().SetReadTimeout(FHTTP.ConnectTimeout());
+            line = IO().ReadLn();
+        } catch (const ENetConnClosedGracefully&) {
+            FHTTP.Disconnect();
+            return;
+        }
+        if (line.empty()) {
+            return;
+        }
+        if (++count > FHTTP.MaxHeaderLines()) {
+            throw ENetMaxHeaderLinesExceeded();
+        }
+        Response().RawHeaders().Add(std::move(line));
+    }
+}
+
+TNetHTTPWhatsNext TNetHTTPProtocol::ProcessResponse(std::span<const int> AIgnoreReplies) {
+    const int code = Response().ResponseCode();
+    if ((code / 100 == 3 && code != 304) || (!Response().Location().empty() && code != 201)) {
+        return HandleRedirect(AIgnoreReplies);
+    }
+    if (code / 100 == 2) {
+        if (TextIsSame(FHTTP.FRequest.Method(), "HEAD") || code == 204) {
+            ReadContent(nullptr, 100);
+        } else {
+            ReadContent(Response().ContentStream(), kNoWait);
+        }
+        FHTTP.DecideKeepAlive();
+        return TNetHTTPWhatsNext::wnJustExit;
+    }
+    // Answering 401 and 407 challenges needs credentials this client never has,
+    // so they end as error replies.
+    if (code / 100 == 1 || code == 304) {
+        return ErrorReply(100, AIgnoreReplies);
+    }
+    return ErrorReply(kNoWait, AIgnoreReplies);
+}
+
+TNetHTTPWhatsNext TNetHTTPProtocol::HandleRedirect(std::span<const int> AIgnoreReplies) {
+    ++FHTTP.FRedirectCount;
+    std::string location = Response().Location();
+    std::string method = FHTTP.FRequest.Method();
+    bool handled = FHTTP.FHandleRedirects;
+    if (FHTTP.FOnRedirect) {
+        FHTTP.FOnRedirect(&FHTTP, location, FHTTP.FRedirectCount, handled, method);
+    }
+    if (!handled) {
+        return ErrorReply(kNoWait, AIgnoreReplies);
+    }
+    if (FHTTP.Connected()) {
+        ReadContent(nullptr, 5000);
+    }
+    FHTTP.DecideKeepAlive();
+    if (FHTTP.FRedirectCount < FHTTP.FRedirectMaximum) {
+        FHTTP.FRequest.SetURL(location);
+        FHTTP.FRequest.SetMethod(method);
+        FHTTP.FRequest.SetMethodOverride({});
+        return TNetHTTPWhatsNext::wnGoToURL;
+    }
+    Response().SetLocation(location);
+    return TNetHTTPWhatsNext::wnJustExit;
+}
+
+TNetHTTPWhatsNext TNetHTTPProtocol::ErrorReply(int AWait, std::span<const int> AIgnoreReplies) {
+    fw::TMemoryStream body;
+    fw::TStream* callerStream = Response().ContentStream();
+    Response().SetContentStream(&body);
+    try {
+        ReadContent(&body, AWait);
+    } catch (...) {
+        Response().SetContentStream(callerStream);
+        throw;
+    }
+    Response().SetContentStream(callerStream);
+    FHTTP.DecideKeepAlive();
+    const int code = Response().ResponseCode();
+    if (std::find(AIgnoreReplies.begin(), AIgnoreReplies.end(), code) != AIgnoreReplies.end()) {
+        return TNetHTTPWhatsNext::wnJustExit;
+    }
+    std::span<const std::uint8_t> bytes(static_cast<const std::uint8_t*>(body.Memory()),
+                                        static_cast<std::size_t>(body.Size()));
+    throw ENetHTTPProtocolException(code, Response().ResponseText(),
+                                    CharsetDecode(bytes, Response().CharSet()));
+}
+
+void TNetHTTPProtocol::ReadContent(fw::TStream* ATarget, int AWait) {
+    TNetHTTPResponse& response = Response();
+    if (TextPos("chunked", response.TransferEncoding()) != std::string::npos) {
+        ReadChunked(ATarget);
+    } else if (response.ContentLength() > 0) {
+        if (WaitForContent(AWait)) {
+            ReadCounted(ATarget, response.ContentLength());
+        }
+    } else if (response.ContentLength() < 0) {
+        if (WaitForContent(AWait)) {
+            ReadUntilClose(ATarget);
+        }
+    }
+}
+
+bool TNetHTTPProtocol::WaitForContent(int AWait) {
+    return AWait == kNoWait || !IO().InputBufferIsEmpty() || IO().CheckForDataOnSource(AWait);
+}
+
+void TNetHTTPProtocol::ReadChunked(fw::TStream* ATarget) {
+    TNetWorkScope work(FHTTP, TWorkMode::wmRead, 0);
+    for (;;) {
+        std::int64_t size = ChunkSize(IO().ReadLn());
+        if (size == 0) {
+            break;
+        }
+        if (ATarget != nullptr) {
+            IO().ReadStream(*ATarget, size);
+        } else {
+            IO().Discard(size);
+        }
+        IO().ReadLn();
+    }
+    ReadTrailers();
+}
+
+void TNetHTTPProtocol::ReadTrailers() {
+    // Trailer lines join the headers and are bounded the same way.
+    int count = 0;
+    for (std::string line = IO().ReadLn(); !line.empty(); line = IO().ReadLn()) {
+        if (++count > FHTTP.MaxHeaderLines()) {
+            throw ENetMaxHeaderLinesExceeded();
+        }
+        Response().RawHeaders().Add(std::move(line));
+    }
+}
+
+void TNetHTTPProtocol::ReadCounted(fw::TStream* ATarget, std::int64_t ACount) {
+    try {
+        if (ATarget != nullptr) {
+            IO().ReadStream(*ATarget, ACount);
+        } else {
+            IO().Discard(ACount);
+        }
+    } catch (const ENetConnClosedGracefully&) {
+        // A body cut short by the server's close keeps what arrived.
+    }
+}
+
+void TNetHTTPProtocol::ReadUntilClose(fw::TStream* ATarget) {
+    if (ATarget != nullptr) {
+        IO().ReadStream(*ATarget, -1, true);
+    } else {
+        IO().DiscardAll();
+    }
+}

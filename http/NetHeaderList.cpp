@@ -1,0 +1,118 @@
+#include "http/NetHeaderList.h"
+
+#include "http/NetText.h"
+
+namespace {
+
+bool IsContinuation(const std::string& line) {
+    return !line.empty() && (line.front() == ' ' || line.front() == '\t');
+}
+
+// The fold point of a long line: the last space, tab or comma within the fold
+// length, else the first one after it; npos when there is none.
+std::size_t FoldPoint(std::string_view line) {
+    std::size_t limit = TNetHeaderList::FoldLength;
+    std::size_t before = line.find_last_of(" \t,", limit);
+    if (before != std::string_view::npos && before > 0) {
+        return before;
+    }
+    return line.find_first_of(" \t,", limit);
+}
+
+} // namespace
+
+std::size_t TNetHeaderList::IndexOfName(std::string_view AName) const {
+    for (std::size_t i = 0; i < FLines.size(); ++i) {
+        if (IsContinuation(FLines[i])) {
+            continue;
+        }
+        std::size_t colon = FLines[i].find(':');
+        if (colon != std::string::npos &&
+            TextIsSame(Trim(std::string_view(FLines[i]).substr(0, colon)), AName)) {
+            return i;
+        }
+    }
+    return FLines.size();
+}
+
+std::size_t TNetHeaderList::EndOfEntry(std::size_t AIndex) const {
+    std::size_t end = AIndex + 1;
+    while (end < FLines.size() && IsContinuation(FLines[end])) {
+        ++end;
+    }
+    return end;
+}
+
+std::string TNetHeaderList::ValueAt(std::size_t AIndex) const {
+    std::string_view first = FLines[AIndex];
+    std::string value(Trim(first.substr(first.find(':') + 1)));
+    for (std::size_t i = AIndex + 1; i < EndOfEntry(AIndex); ++i) {
+        value += ' ';
+        value += Trim(FLines[i]);
+    }
+    return value;
+}
+
+std::string TNetHeaderList::Values(std::string_view AName) const {
+    std::size_t index = IndexOfName(AName);
+    return index < FLines.size() ? ValueAt(index) : std::string();
+}
+
+std::vector<std::string> TNetHeaderList::AllValues(std::string_view AName) const {
+    std::vector<std::string> values;
+    for (std::size_t i = 0; i < FLines.size(); ++i) {
+        if (IsContinuation(FLines[i])) {
+            continue;
+        }
+        std::size_t colon = FLines[i].find(':');
+        if (colon != std::string::npos &&
+            TextIsSame(Trim(std::string_view(FLines[i]).substr(0, colon)), AName)) {
+            values.push_back(ValueAt(i));
+        }
+    }
+    return values;
+}
+
+void TNetHeaderList::SetValues(std::string_view AName, std::string_view AValue) {
+    std::size_t index = IndexOfName(AName);
+    if (index < FLines.size()) {
+        FLines.erase(FLines.begin() + std::ptrdiff_t(index),
+                     FLines.begin() + std::ptrdiff_t(EndOfEntry(index)));
+    }
+    if (AValue.empty()) {
+        return;
+    }
+    std::vector<std::string> lines = FoldedLines(AName, AValue);
+    FLines.insert(FLines.begin() + std::ptrdiff_t(index), lines.begin(), lines.end());
+}
+
+void TNetHeaderList::AddValue(std::string_view AName, std::string_view AValue) {
+    std::vector<std::string> lines = FoldedLines(AName, AValue);
+    FLines.insert(FLines.end(), lines.begin(), lines.end());
+}
+
+void TNetHeaderList::AddStrings(const TNetHeaderList& AOther) {
+    FLines.insert(FLines.end(), AOther.FLines.begin(), AOther.FLines.end());
+}
+
+std::vector<std::string> TNetHeaderList::FoldedLines(std::string_view AName,
+                                                     std::string_view AValue) const {
+    std::string line = std::string(AName) + ": " + std::string(AValue);
+    std::vector<std::string> lines;
+    while (line.size() > FoldLength) {
+        std::size_t at = FoldPoint(line);
+        if (at == std::string::npos) {
+            break;
+        }
+        // A comma stays on its line; a space or tab becomes the continuation mark.
+        std::size_t headEnd = line[at] == ',' ? at + 1 : at;
+        std::string_view rest = TrimLeft(std::string_view(line).substr(at + 1));
+        if (rest.empty()) {
+            break;
+        }
+        lines.push_back(line.substr(0, headEnd));
+        line = " " + std::string(rest);
+    }
+    lines.push_back(std::move(line));
+    return lines;
+}

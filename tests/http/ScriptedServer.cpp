@@ -1,0 +1,160 @@
+#include "tests/http/ScriptedServer.h"
+
+#include <arpa/inet.h>
+#include <chrono>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int ListenOnLoopback(int backlog, std::uint16_t& port) {
+    int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        listen(fd, backlog) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        throw std::runtime_error("cannot listen on 127.0.0.1");
+    }
+    port = ntohs(address.sin_port);
+    return fd;
+}
+
+// Waits until fd is readable; false when the stop pipe fired first.
+bool WaitReadable(int fd, int stop) {
+    pollfd waits[2] = {{fd, POLLIN, 0}, {stop, POLLIN, 0}};
+    return poll(waits, 2, -1) > 0 && (waits[1].revents & POLLIN) == 0;
+}
+
+// Reads one request head; empty when the client closed or the server stops.
+std::string ReadHead(int client, int stop) {
+    std::string head;
+    char byte;
+    while (head.size() < 4 || head.compare(head.size() - 4, 4, "\r\n\r\n") != 0) {
+        if (!WaitReadable(client, stop) || recv(client, &byte, 1, 0) != 1) {
+            return {};
+        }
+        head += byte;
+    }
+    return head;
+}
+
+void WriteAll(int client, const std::string& bytes) {
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        ssize_t n = send(client, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n <= 0) {
+            return;
+        }
+        sent += std::size_t(n);
+    }
+}
+
+} // namespace
+
+ScriptedServer::ScriptedServer(std::vector<ScriptedReply> replies) : FReplies(std::move(replies)) {
+    FListener = ListenOnLoopback(8, FPort);
+    if (pipe2(FStopPipe, O_CLOEXEC) != 0) {
+        throw std::runtime_error("cannot make a pipe");
+    }
+    FThread = std::thread(&ScriptedServer::Serve, this);
+}
+
+ScriptedServer::~ScriptedServer() {
+    char stop = 's';
+    if (write(FStopPipe[1], &stop, 1) != 1) {
+        shutdown(FListener, SHUT_RDWR);
+    }
+    FThread.join();
+    close(FListener);
+    close(FStopPipe[0]);
+    close(FStopPipe[1]);
+}
+
+std::string ScriptedServer::URL(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(FPort) + path;
+}
+
+std::vector<ScriptedServer::Request> ScriptedServer::Requests() const {
+    std::lock_guard lock(FLock);
+    return FRequests;
+}
+
+// Connections past the end of the script are closed at once, so a client that
+// asks for more than scripted fails instead of waiting.
+void ScriptedServer::Serve() {
+    for (int connection = 0;; ++connection) {
+        if (!WaitReadable(FListener, FStopPipe[0])) {
+            return;
+        }
+        int client = accept4(FListener, nullptr, nullptr, SOCK_CLOEXEC);
+        if (client < 0) {
+            return;
+        }
+        ServeConnection(client, connection);
+        close(client);
+    }
+}
+
+// Serves requests on one connection until a reply closes it, the client leaves,
+// or the script runs out.
+void ScriptedServer::ServeConnection(int client, int connection) {
+    for (;;) {
+        std::string head = ReadHead(client, FStopPipe[0]);
+        if (head.empty()) {
+            return;
+        }
+        {
+            std::lock_guard lock(FLock);
+            FRequests.push_back({head, connection});
+        }
+        if (FNextReply >= FReplies.size()) {
+            return;
+        }
+        const ScriptedReply& reply = FReplies[FNextReply++];
+        for (std::size_t i = 0; i < reply.pieces.size(); ++i) {
+            if (i > 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            WriteAll(client, reply.pieces[i]);
+        }
+        if (reply.closeAfter) {
+            return;
+        }
+    }
+}
+
+UnansweredListener::UnansweredListener() {
+    FListener = ListenOnLoopback(0, FPort);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(FPort);
+    // Fill the accept queue; once full, the kernel drops further SYNs.
+    for (int i = 0; i < 4; ++i) {
+        int filler = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        FFillers.push_back(filler);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
+UnansweredListener::~UnansweredListener() {
+    for (int filler : FFillers) {
+        close(filler);
+    }
+    close(FListener);
+}
+
+std::uint16_t ClosedPort() {
+    std::uint16_t port = 0;
+    int fd = ListenOnLoopback(1, port);
+    close(fd);
+    return port;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Records a component's work events as text lines ("begin read 5", "work read 3",
+// "end read"), the form the tests compare.
+
+#include "http/NetComponent.h"
+
+#include <string>
+#include <vector>
+
+class WorkLog {
+public:
+    explicit WorkLog(TNetComponent& component);
+    const std::vector<std::string>& Events() const { return FEvents; }
+    void Clear() { FEvents.clear(); }
+
+private:
+    std::vector<std::string> FEvents;
+};
+
+// The class name of an exception object, without namespaces.
+std::string ExceptionClassName(const std::exception& e);
