@@ -1,0 +1,332 @@
+#include "platform/backend/sdl/SdlBackend.h"
+
+#include "platform/backend/sdl/SdlKeys.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/SystemMetrics.h"
+#include "platform/user/BackendSupport.h"
+#include "platform/user/Input.h"
+#include "platform/user/Painting.h"
+#include "platform/user/WinUser.h"
+
+#include <SDL2/SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+#include <vector>
+
+namespace win::sdl {
+
+namespace {
+
+// A point that lies outside every window: where the mouse "is" after it left.
+constexpr POINT kOutside{-30000, -30000};
+
+RECT RectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+// Pop-ups that belong to another window (menus, drop-down lists, tool windows)
+// must not be managed: they land exactly where asked and take no focus.
+bool IsOwnedPopup(HWND hwnd) {
+    const DWORD style = DWORD(GetWindowLong(hwnd, GWL_STYLE));
+    return (style & WS_POPUP) && GetWindow(hwnd, GW_OWNER) != nullptr && !(style & WS_CAPTION);
+}
+
+std::string TitleOf(HWND hwnd) {
+    char text[512] = {};
+    GetWindowText(hwnd, text, sizeof text);
+    return text;
+}
+
+void CopyRows(const Surface& from, SDL_Surface* to, const RECT& area) {
+    if (SDL_MUSTLOCK(to))
+        SDL_LockSurface(to);
+    const int right = std::min<int>(area.right, std::min(from.width, to->w));
+    const int bottom = std::min<int>(area.bottom, std::min(from.height, to->h));
+    const int left = std::max<int>(area.left, 0);
+    for (int y = std::max<int>(area.top, 0); y < bottom && left < right; ++y) {
+        auto* row =
+            static_cast<std::uint8_t*>(to->pixels) + std::size_t(y) * std::size_t(to->pitch);
+        std::memcpy(row + std::size_t(left) * 4, from.Row(y) + left, std::size_t(right - left) * 4);
+    }
+    if (SDL_MUSTLOCK(to))
+        SDL_UnlockSurface(to);
+}
+
+} // namespace
+
+SdlBackend::SdlBackend() {
+    // Without this, window surfaces go through software OpenGL: many times
+    // slower per present under X servers without acceleration.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        throw std::runtime_error(std::string("SDL: ") + SDL_GetError());
+    SDL_Rect bounds{0, 0, 1024, 768};
+    SDL_GetDisplayBounds(0, &bounds);
+    screen_ = RECT{bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
+    SetScreenSize(bounds.w, bounds.h);
+    wakeEvent_ = SDL_RegisterEvents(1);
+    SDL_StartTextInput();
+}
+
+SdlBackend::~SdlBackend() {
+    for (auto& [hwnd, window] : windows_)
+        SDL_DestroyWindow(window);
+    for (auto& [id, cursor] : cursors_)
+        SDL_FreeCursor(cursor);
+    SDL_Quit();
+}
+
+SDL_Window* SdlBackend::WindowOf(HWND hwnd) const {
+    auto found = windows_.find(hwnd);
+    return found == windows_.end() ? nullptr : found->second;
+}
+
+HWND SdlBackend::HandleOf(Uint32 windowId) const {
+    SDL_Window* window = SDL_GetWindowFromID(windowId);
+    for (const auto& [hwnd, w] : windows_)
+        if (w == window)
+            return hwnd;
+    return nullptr;
+}
+
+SDL_Window* SdlBackend::CreateNativeWindow(HWND hwnd) {
+    const RECT r = RectOf(hwnd);
+    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    if (IsOwnedPopup(hwnd))
+        flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+    SDL_Window* window =
+        SDL_CreateWindow(TitleOf(hwnd).c_str(), r.left, r.top, std::max<LONG>(r.right - r.left, 1),
+                         std::max<LONG>(r.bottom - r.top, 1), flags);
+    if (window == nullptr)
+        return nullptr;
+    windows_[hwnd] = window;
+    ApplyShape(hwnd, window);
+    return window;
+}
+
+void SdlBackend::TopLevelChanged(HWND hwnd) {
+    SDL_Window* window = WindowOf(hwnd);
+    const bool visible = IsWindowVisible(hwnd) && !IsIconic(hwnd);
+    if (window == nullptr) {
+        if (!visible)
+            return;
+        window = CreateNativeWindow(hwnd);
+        if (window == nullptr)
+            return;
+    }
+    const RECT r = RectOf(hwnd);
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &w, &h);
+    const int width = std::max<LONG>(r.right - r.left, 1);
+    const int height = std::max<LONG>(r.bottom - r.top, 1);
+    if (w != width || h != height)
+        SDL_SetWindowSize(window, width, height);
+    if (x != r.left || y != r.top)
+        SDL_SetWindowPosition(window, r.left, r.top);
+    SDL_SetWindowTitle(window, TitleOf(hwnd).c_str());
+    const bool shown = (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+    if (visible && !shown) {
+        SDL_ShowWindow(window);
+        Present(hwnd, RECT{0, 0, width, height});
+    } else if (!visible && shown) {
+        SDL_HideWindow(window);
+    }
+}
+
+void SdlBackend::ApplyShape(HWND hwnd, SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return;
+    Display* display = info.info.x11.display;
+    const ::Window xwindow = info.info.x11.window;
+    int eventBase = 0, errorBase = 0;
+    if (!XShapeQueryExtension(display, &eventBase, &errorBase))
+        return;
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(hwnd, region) == RGN_ERROR) {
+        XShapeCombineMask(display, xwindow, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+        const DWORD size = GetRegionData(region, 0, nullptr);
+        std::vector<std::uint8_t> buffer(size);
+        auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+        GetRegionData(region, size, data);
+        const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+        std::vector<XRectangle> shape;
+        for (DWORD i = 0; i < data->rdh.nCount; ++i)
+            shape.push_back(
+                XRectangle{short(rects[i].left), short(rects[i].top),
+                           static_cast<unsigned short>(rects[i].right - rects[i].left),
+                           static_cast<unsigned short>(rects[i].bottom - rects[i].top)});
+        XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, shape.data(),
+                                int(shape.size()), ShapeSet, Unsorted);
+    }
+    DeleteObject(region);
+    XFlush(display);
+}
+
+void SdlBackend::TopLevelShapeChanged(HWND hwnd) {
+    if (SDL_Window* window = WindowOf(hwnd))
+        ApplyShape(hwnd, window);
+}
+
+void SdlBackend::TopLevelDestroyed(HWND hwnd) {
+    if (SDL_Window* window = WindowOf(hwnd)) {
+        SDL_DestroyWindow(window);
+        windows_.erase(hwnd);
+    }
+}
+
+void SdlBackend::Present(HWND hwnd, const RECT& changed) {
+    SDL_Window* window = WindowOf(hwnd);
+    const Surface* surface = GetWindowSurface(hwnd);
+    if (window == nullptr || surface == nullptr)
+        return;
+    SDL_Surface* target = SDL_GetWindowSurface(window);
+    if (target == nullptr || target->format->BytesPerPixel != 4)
+        return;
+    CopyRows(*surface, target, changed);
+    const SDL_Rect rect{int(changed.left), int(changed.top), int(changed.right - changed.left),
+                        int(changed.bottom - changed.top)};
+    SDL_UpdateWindowSurfaceRects(window, &rect, 1);
+}
+
+// Keyboard focus must be given explicitly: there may be no window manager.
+void SdlBackend::SetInputFocus(HWND hwnd) {
+    if (SDL_Window* window = WindowOf(hwnd)) {
+        SDL_RaiseWindow(window);
+        SDL_SetWindowInputFocus(window);
+    }
+}
+
+void SdlBackend::SetCursorShape(HCURSOR cursor) {
+    SDL_SystemCursor id = SDL_SYSTEM_CURSOR_ARROW;
+    if (cursor == LoadCursor(nullptr, IDC_SIZEWE))
+        id = SDL_SYSTEM_CURSOR_SIZEWE;
+    else if (cursor == LoadCursor(nullptr, IDC_SIZENS))
+        id = SDL_SYSTEM_CURSOR_SIZENS;
+    else if (cursor == LoadCursor(nullptr, IDC_SIZENWSE))
+        id = SDL_SYSTEM_CURSOR_SIZENWSE;
+    else if (cursor == LoadCursor(nullptr, IDC_SIZENESW))
+        id = SDL_SYSTEM_CURSOR_SIZENESW;
+    else if (cursor == LoadCursor(nullptr, IDC_IBEAM))
+        id = SDL_SYSTEM_CURSOR_IBEAM;
+    else if (cursor == LoadCursor(nullptr, IDC_WAIT))
+        id = SDL_SYSTEM_CURSOR_WAIT;
+    else if (cursor == LoadCursor(nullptr, IDC_HAND))
+        id = SDL_SYSTEM_CURSOR_HAND;
+    auto& slot = cursors_[id];
+    if (slot == nullptr)
+        slot = SDL_CreateSystemCursor(id);
+    if (slot != nullptr)
+        SDL_SetCursor(slot);
+}
+
+void SdlBackend::SetMouseCapture(bool captured) {
+    SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE);
+}
+
+void SdlBackend::Wake() {
+    SDL_Event event{};
+    event.type = wakeEvent_;
+    SDL_PushEvent(&event);
+}
+
+// Window positions come from our own rectangles: the global mouse state is
+// stale under some X servers.
+POINT SdlBackend::ScreenPoint(Uint32 windowId, int x, int y) const {
+    const HWND hwnd = HandleOf(windowId);
+    const RECT r = hwnd == nullptr ? RECT{} : RectOf(hwnd);
+    return POINT{r.left + x, r.top + y};
+}
+
+void SdlBackend::PumpEvents(DWORD timeout) {
+    SDL_Event event;
+    const int wait = timeout == INFINITE ? -1 : int(std::min<DWORD>(timeout, 0x7FFFFFFF));
+    if (wait != 0) {
+        if (SDL_WaitEventTimeout(&event, wait == -1 ? 0x7FFFFFFF : wait))
+            Translate(event);
+    }
+    while (SDL_PollEvent(&event))
+        Translate(event);
+}
+
+void SdlBackend::Translate(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        InjectMouseMove(ScreenPoint(event.motion.windowID, event.motion.x, event.motion.y));
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        const MouseButton button = event.button.button == SDL_BUTTON_RIGHT    ? MouseButton::Right
+                                   : event.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
+                                                                              : MouseButton::Left;
+        InjectMouseButton(
+            button, event.type == SDL_MOUSEBUTTONDOWN ? KeyTransition::Down : KeyTransition::Up,
+            ScreenPoint(event.button.windowID, event.button.x, event.button.y));
+        break;
+    }
+    case SDL_MOUSEWHEEL: {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        InjectMouseWheel(event.wheel.y * WHEEL_DELTA, cursor);
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (const int vk = VirtualKeyFromScancode(event.key.keysym.scancode))
+            InjectKey(vk, event.type == SDL_KEYDOWN ? KeyTransition::Down : KeyTransition::Up);
+        break;
+    case SDL_TEXTINPUT:
+        InjectText(event.text.text);
+        break;
+    case SDL_WINDOWEVENT:
+        TranslateWindowEvent(event.window);
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event) {
+    const HWND hwnd = HandleOf(event.windowID);
+    if (hwnd == nullptr)
+        return;
+    switch (event.event) {
+    case SDL_WINDOWEVENT_EXPOSED: {
+        const RECT r = RectOf(hwnd);
+        Present(hwnd, RECT{0, 0, r.right - r.left, r.bottom - r.top});
+        break;
+    }
+    case SDL_WINDOWEVENT_CLOSE:
+        PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case SDL_WINDOWEVENT_LEAVE:
+        if (GetCapture() == nullptr)
+            InjectMouseMove(kOutside);
+        break;
+    default:
+        break;
+    }
+}
+
+std::string SdlBackend::ClipboardText() {
+    char* text = SDL_GetClipboardText();
+    std::string result = text == nullptr ? "" : text;
+    SDL_free(text);
+    return result;
+}
+
+void SdlBackend::SetClipboardText(const std::string& text) {
+    SDL_SetClipboardText(text.c_str());
+}
+
+} // namespace win::sdl
