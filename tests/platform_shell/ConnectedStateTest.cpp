@@ -35,6 +35,9 @@ TEST(ConnectedState, CountsOnlyInterfacesThatAreUpRunningAndAddressed) {
                         "(unshare -n needs root or user namespaces)";
     }
     const std::string pair = "ip link add v0 type veth peer name v1";
+    // The carrier (and with it "running") comes up a moment after both ends do.
+    const std::string awaitCarrier =
+        "; for i in $(seq 100); do ip link show v0 | grep -q LOWER_UP && break; sleep 0.05; done";
     const struct {
         const char* what;
         std::string setup;
@@ -46,7 +49,7 @@ TEST(ConnectedState, CountsOnlyInterfacesThatAreUpRunningAndAddressed) {
          "ip link set lo up; " + pair + "; ip addr add 192.0.2.1/24 dev v0; ip link set v0 up",
          "0 32\n"},
         {"up and running, link-local address only",
-         pair + "; ip link set v1 up; ip link set v0 up; sleep 0.2", "0 32\n"},
+         pair + "; ip link set v1 up; ip link set v0 up" + awaitCarrier, "0 32\n"},
         {"up, running and addressed",
          pair + "; ip addr add 192.0.2.1/24 dev v0; ip link set v1 up; ip link set v0 up", "1 2\n"},
     };
