@@ -35,9 +35,9 @@ TEST(ConnectedState, CountsOnlyInterfacesThatAreUpRunningAndAddressed) {
                         "(unshare -n needs root or user namespaces)";
     }
     const std::string pair = "ip link add v0 type veth peer name v1";
-    // The carrier (and with it "running") comes up a moment after both ends do.
-    const std::string awaitCarrier =
-        "; for i in $(seq 100); do ip link show v0 | grep -q LOWER_UP && break; sleep 0.05; done";
+    // The operational state (and with it "running") turns up a moment after both ends.
+    const std::string awaitCarrier = "; for i in $(seq 100); do ip link show v0 | grep -q \"state "
+                                     "UP\" && break; sleep 0.05; done";
     const struct {
         const char* what;
         std::string setup;
