@@ -28,16 +28,19 @@ void FillTargetRect(DeviceContext& dc, const RECT& rect, Brush& brush) {
         return;
     const PixelView target = dc.Target();
     RowEditor editor(target);
+    std::uint32_t solid = 0;
+    // Solid brushes, the common case, fill without a pattern row.
+    const bool patterned = BrushRow(dc, brush, 0, 0, 0, nullptr, solid);
     std::vector<std::uint32_t> pattern;
     dc.Clip().ForEachPart(rect, [&](const RECT& part) {
         const int n = part.right - part.left;
-        if (pattern.size() < std::size_t(n))
+        if (patterned && pattern.size() < std::size_t(n))
             pattern.resize(std::size_t(n));
         for (int row = part.top; row < part.bottom; ++row) {
-            std::uint32_t solid = 0;
-            const bool varies = BrushRow(dc, brush, part.left, row, n, pattern.data(), solid);
+            if (patterned)
+                BrushRow(dc, brush, part.left, row, n, pattern.data(), solid);
             std::uint32_t* out = editor.Open(row, part.left, n);
-            if (varies)
+            if (patterned)
                 std::copy(pattern.begin(), pattern.begin() + n, out);
             else
                 std::fill(out, out + n, solid);

@@ -1,0 +1,59 @@
+// Counts heap allocations in this test binary, to check that warm drawing paths
+// allocate nothing: a repaint of unchanged text and fills must not touch the heap.
+
+#include "GdiTestSupport.h"
+#include "platform/gdi/Surface.h"
+#include "platform/gdi/Text.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace gditest {
+namespace {
+
+TEST_F(GdiTest, WarmTextAndFillsAllocateNothing) {
+    Surface surface(200, 40);
+    HDC dc = CreateSurfaceDC(surface, POINT{0, 0}, nullptr);
+    HFONT font = CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "宋体");
+    HGDIOBJ old = SelectObject(dc, font);
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    const char* text = "中央电视台 CCTV-1 综合频道";
+    RECT all{0, 0, 200, 40};
+    auto paint = [&] {
+        FillRect(dc, &all, brush);
+        TextOut(dc, 2, 2, text, int(std::strlen(text)));
+        RECT clip{0, 20, 100, 40};
+        ExtTextOut(dc, 2, 22, ETO_CLIPPED | ETO_OPAQUE, &clip, text, UINT(std::strlen(text)),
+                   nullptr);
+    };
+    paint();
+    const long before = allocations.load();
+    paint();
+    EXPECT_EQ(allocations.load(), before);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    DeleteObject(brush);
+    DeleteDC(dc);
+}
+
+} // namespace
+} // namespace gditest
