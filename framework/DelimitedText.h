@@ -20,7 +20,21 @@ std::vector<std::string> SplitDelimitedText(std::string_view text,
 std::string JoinDelimitedText(const std::vector<std::string>& items,
                               const TDelimitedTextFormat& format);
 
-// Lines split at CR LF, lone CR or lone LF; a final line break ends the last line.
-std::vector<std::string> SplitLines(std::string_view text);
+// Calls line(std::string_view) for each line of text: lines end at CR LF, a lone
+// CR or a lone LF; a final line break ends the last line instead of starting one.
+template <class Line> void ForEachLine(std::string_view text, Line&& line) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        line(text.substr(pos, end - pos));
+        pos = end;
+        if (pos < text.size() && text[pos] == '\r')
+            ++pos;
+        if (pos < text.size() && text[pos] == '\n')
+            ++pos;
+    }
+}
 
 } // namespace fw

@@ -164,7 +164,10 @@ private:
             return ZeroExtend(Digits(arg.AsUnsigned(), 10), conv);
         const std::int64_t v = arg.AsSigned();
         const std::uint64_t magnitude = v < 0 ? 0 - static_cast<std::uint64_t>(v) : v;
-        return (v < 0 ? "-" : "") + ZeroExtend(Digits(magnitude, 10), conv);
+        std::string text = ZeroExtend(Digits(magnitude, 10), conv);
+        if (v < 0)
+            text.insert(text.begin(), '-');
+        return text;
     }
 
     std::string FormatUnsigned(const FormatArg& arg, const Conversion& conv, unsigned base) const {

@@ -55,9 +55,9 @@ void TStringList::SetObjects(int index, TObject* object) {
     Changed();
 }
 
-int TStringList::Add(const std::string& s) {
+int TStringList::Add(std::string s) {
     if (!FSorted) {
-        InsertItem(Count(), s);
+        InsertItem(Count(), std::move(s));
         return Count() - 1;
     }
     int index = 0;
@@ -67,19 +67,19 @@ int TStringList::Add(const std::string& s) {
         if (FDuplicates == TDuplicates::dupError)
             throw EStringListError("String list does not allow duplicates");
     }
-    InsertItem(index, s);
+    InsertItem(index, std::move(s));
     return index;
 }
 
-void TStringList::Insert(int index, const std::string& s) {
+void TStringList::Insert(int index, std::string s) {
     CheckUnsorted();
     CheckIndex(index, Count() + 1);
-    InsertItem(index, s);
+    InsertItem(index, std::move(s));
 }
 
-void TStringList::InsertItem(int index, const std::string& s) {
+void TStringList::InsertItem(int index, std::string s) {
     Changing();
-    FItems.insert(FItems.begin() + index, TStringItem{s, nullptr});
+    FItems.insert(FItems.begin() + index, TStringItem{std::move(s), nullptr});
     Changed();
 }
 
@@ -104,6 +104,11 @@ void TStringList::Exchange(int index1, int index2) {
     Changing();
     std::swap(FItems[static_cast<std::size_t>(index1)], FItems[static_cast<std::size_t>(index2)]);
     Changed();
+}
+
+void TStringList::SetCapacity(int capacity) {
+    if (capacity > Count())
+        FItems.reserve(static_cast<std::size_t>(capacity));
 }
 
 bool TStringList::Find(const std::string& s, int& index) const {

@@ -29,11 +29,14 @@ class TStringList : public TStrings {
     void SetObjects(int index, TObject* object) override;
 
     // In a sorted list the string goes to its sorted place (duplicates as Duplicates says).
-    int Add(const std::string& s) override;
-    void Insert(int index, const std::string& s) override;
+    int Add(std::string s) override;
+    void Insert(int index, std::string s) override;
     void Delete(int index) override;
     void Clear() override;
     void Exchange(int index1, int index2) override;
+
+    int Capacity() const override { return static_cast<int>(FItems.capacity()); }
+    void SetCapacity(int capacity) override;
 
     // Binary search in a sorted list, linear otherwise.
     int IndexOf(const std::string& s) const override;
@@ -71,7 +74,7 @@ private:
 
     void CheckIndex(int index, int limit) const;
     void CheckUnsorted() const;
-    void InsertItem(int index, const std::string& s);
+    void InsertItem(int index, std::string s);
 
     std::vector<TStringItem> FItems;
     TDuplicates FDuplicates = TDuplicates::dupIgnore;

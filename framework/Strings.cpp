@@ -32,14 +32,14 @@ TObject* TStrings::Objects(int) const {
 
 void TStrings::SetObjects(int, TObject*) {}
 
-int TStrings::Add(const std::string& s) {
+int TStrings::Add(std::string s) {
     const int index = Count();
-    Insert(index, s);
+    Insert(index, std::move(s));
     return index;
 }
 
-int TStrings::AddObject(const std::string& s, TObject* object) {
-    const int index = Add(s);
+int TStrings::AddObject(std::string s, TObject* object) {
+    const int index = Add(std::move(s));
     SetObjects(index, object);
     return index;
 }
@@ -51,8 +51,8 @@ void TStrings::AddStrings(const TStrings& strings) {
     });
 }
 
-void TStrings::InsertObject(int index, const std::string& s, TObject* object) {
-    Insert(index, s);
+void TStrings::InsertObject(int index, std::string s, TObject* object) {
+    Insert(index, std::move(s));
     SetObjects(index, object);
 }
 
@@ -113,14 +113,20 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view text) {
-    ReplaceAll(SplitLines(text));
-}
-
-void TStrings::ReplaceAll(const std::vector<std::string>& items) {
     WithUpdate(*this, [&] {
         Clear();
-        for (const std::string& item : items)
-            Add(item);
+        ForEachLine(text, [this](std::string_view line) { Add(std::string(line)); });
+    });
+}
+
+void TStrings::SetCapacity(int) {}
+
+void TStrings::ReplaceAll(std::vector<std::string> items) {
+    WithUpdate(*this, [&] {
+        Clear();
+        SetCapacity(static_cast<int>(items.size()));
+        for (std::string& item : items)
+            Add(std::move(item));
     });
 }
 

@@ -22,15 +22,19 @@ class TStrings : public TPersistent {
     virtual TObject* Objects(int index) const;
     virtual void SetObjects(int index, TObject* object);
 
-    virtual int Add(const std::string& s);
-    int AddObject(const std::string& s, TObject* object);
+    virtual int Add(std::string s);
+    int AddObject(std::string s, TObject* object);
     void AddStrings(const TStrings& strings);
-    virtual void Insert(int index, const std::string& s) = 0;
-    void InsertObject(int index, const std::string& s, TObject* object);
+    virtual void Insert(int index, std::string s) = 0;
+    void InsertObject(int index, std::string s, TObject* object);
     virtual void Delete(int index) = 0;
     virtual void Clear() = 0;
     virtual void Exchange(int index1, int index2);
     void Move(int curIndex, int newIndex);
+
+    // Room for this many strings without growing; a hint lists may ignore.
+    virtual int Capacity() const { return Count(); }
+    virtual void SetCapacity(int capacity);
 
     virtual int IndexOf(const std::string& s) const;
     int IndexOfName(const std::string& name) const;
@@ -92,7 +96,7 @@ protected:
 
 private:
     std::vector<std::string> All() const;
-    void ReplaceAll(const std::vector<std::string>& items);
+    void ReplaceAll(std::vector<std::string> items);
 
     int FUpdateCount = 0;
     char FDelimiter = ',';
