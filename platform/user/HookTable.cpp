@@ -34,10 +34,14 @@ LRESULT HookTable::CallChain(int type, int code, WPARAM wParam, LPARAM lParam) {
 LRESULT HookTable::CallNext(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
     auto it =
         std::find_if(hooks_.begin(), hooks_.end(), [&](const Hook& h) { return h.handle == hook; });
-    if (it == hooks_.end())
+    std::size_t index = 0;
+    if (it != hooks_.end())
+        index = std::size_t(it - hooks_.begin());
+    else if (!calling_.empty())
+        index = calling_.back();
+    else
         return 0;
-    return CallFrom(std::size_t(it - hooks_.begin()), it->type, CurrentThreadId(), code, wParam,
-                    lParam);
+    return CallFrom(index, hooks_[index].type, CurrentThreadId(), code, wParam, lParam);
 }
 
 bool HookTable::Any(int type) const {
@@ -54,10 +58,16 @@ LRESULT HookTable::CallFrom(std::size_t index, int type, DWORD threadId, int cod
             continue;
         const HOOKPROC proc = hook.proc;
         ++callDepth_;
-        const LRESULT result = proc(code, wParam, lParam);
-        --callDepth_;
-        Compact();
-        return result;
+        calling_.push_back(index);
+        struct Pop {
+            HookTable& table;
+            ~Pop() {
+                table.calling_.pop_back();
+                --table.callDepth_;
+                table.Compact();
+            }
+        } pop{*this};
+        return proc(code, wParam, lParam);
     }
     return 0;
 }

@@ -31,6 +31,9 @@ private:
     void Compact();
 
     std::vector<Hook> hooks_; // oldest first
+    // Index of the hook being called, innermost last: CallNextHookEx may be
+    // given a null handle, as Windows allows.
+    std::vector<std::size_t> calling_;
     std::uintptr_t next_ = 0x20020;
     int callDepth_ = 0;
 };

@@ -3,6 +3,7 @@
 // UTF-8 strings. One GUI thread owns every window; PostMessage and
 // PostThreadMessage may be called from any thread.
 
+#include "platform/gdi/SystemMetrics.h"
 #include "platform/user/Atoms.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Styles.h"
