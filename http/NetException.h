@@ -4,6 +4,7 @@
 
 #include "framework/Exception.h"
 
+#include <exception>
 #include <string>
 
 class ENetException : public fw::Exception {
@@ -62,3 +63,7 @@ public:
 
 // Raises ENetNotASocket for code 10038, ENetSocketError for every other code.
 [[noreturn]] void RaiseSocketError(int lastError);
+
+// The class name of an exception object as reports show it ("ENetSocketError"),
+// without namespaces.
+std::string ExceptionClassName(const std::exception& e);

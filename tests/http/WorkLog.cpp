@@ -1,9 +1,5 @@
 #include "tests/http/WorkLog.h"
 
-#include <cxxabi.h>
-#include <memory>
-#include <typeinfo>
-
 namespace {
 
 const char* ModeText(TWorkMode mode) {
@@ -22,13 +18,4 @@ WorkLog::WorkLog(TNetComponent& component) {
     component.SetOnWorkEnd([this](fw::TObject*, TWorkMode mode) {
         FEvents.push_back(std::string("end ") + ModeText(mode));
     });
-}
-
-std::string ExceptionClassName(const std::exception& e) {
-    int status = 0;
-    std::unique_ptr<char, void (*)(void*)> name(
-        abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), std::free);
-    std::string text = status == 0 ? name.get() : typeid(e).name();
-    std::size_t colons = text.rfind("::");
-    return colons == std::string::npos ? text : text.substr(colons + 2);
 }

@@ -3,6 +3,7 @@
 // "end read"), the form the tests compare.
 
 #include "http/NetComponent.h"
+#include "http/NetException.h"
 
 #include <string>
 #include <vector>
@@ -16,6 +17,3 @@ public:
 private:
     std::vector<std::string> FEvents;
 };
-
-// The class name of an exception object, without namespaces.
-std::string ExceptionClassName(const std::exception& e);
