@@ -5,6 +5,7 @@
 #include "framework/UpdateScope.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace fw {
 
@@ -154,7 +155,10 @@ void TCollection::InsertItem(TCollectionItem& item) {
 
 void TCollection::RemoveItem(TCollectionItem& item) {
     Notify(&item, TCollectionNotification::cnExtracting);
-    std::erase(FItems, &item);
+    // From the back: Clear deletes the newest item first.
+    const auto it = std::find(FItems.rbegin(), FItems.rend(), &item);
+    if (it != FItems.rend())
+        FItems.erase(std::next(it).base());
     item.FCollection = nullptr;
     Changed();
 }

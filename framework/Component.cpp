@@ -5,6 +5,7 @@
 #include "framework/StringUtils.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace fw {
 
@@ -186,7 +187,10 @@ void TComponent::Insert(TComponent& component) {
 }
 
 void TComponent::Remove(TComponent& component) {
-    std::erase(FComponents, &component);
+    // From the back: the owner frees its components newest first.
+    const auto it = std::find(FComponents.rbegin(), FComponents.rend(), &component);
+    if (it != FComponents.rend())
+        FComponents.erase(std::next(it).base());
     component.FOwner = nullptr;
 }
 
