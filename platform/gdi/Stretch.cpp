@@ -97,58 +97,71 @@ std::optional<Stretch> PrepareStretch(HDC dest, int x, int y, int width, int hei
     return st;
 }
 
-// Runs `emit(row, left, n, pixels)` for each clipped destination run, with the
-// stretched source pixels in destination colour terms. Destination pixels whose
-// source lies outside the source target are left alone.
+// The destination range [first, last) (relative to the stretch's left or top)
+// whose source pixels lie inside [0, limit); the maps are monotonic, so it is
+// one contiguous range.
+std::pair<int, int> ValidRange(const AxisMap& map, int limit) {
+    const int n = int(map.first.size());
+    auto inside = [&](int i) {
+        return map.first[std::size_t(i)] >= 0 &&
+               map.first[std::size_t(i)] + map.count[std::size_t(i)] <= limit;
+    };
+    int first = 0;
+    while (first < n && !inside(first))
+        ++first;
+    int last = first;
+    while (last < n && inside(last))
+        ++last;
+    return {first, last};
+}
+
+// Runs `emit(row, left, n, pixels, convert)` for each clipped destination run,
+// with the stretched source pixels (still in source colour terms when `convert`
+// is set). Destination pixels whose source lies outside the source target are
+// left alone. Consecutive rows taken from the same source row reuse the run.
 template <class Emit> void ForEachStretchedRun(Stretch& st, Emit&& emit) {
     const PixelView srcView = st.src->Target();
     RowReader reader(srcView);
     const bool convert = NeedsConversion(*st.src, *st.dest);
-    std::vector<std::uint32_t> run, box;
-    auto inside = [&](const AxisMap& map, std::size_t i, int limit) {
-        return map.first[i] >= 0 && map.first[i] + map.count[i] <= limit;
-    };
-    st.dest->Clip().ForEachPart(st.destRect, [&](const RECT& part) {
+    const auto [x0, x1] = ValidRange(st.xs, srcView.width);
+    const auto [y0, y1] = ValidRange(st.ys, srcView.height);
+    const RECT valid{st.destRect.left + x0, st.destRect.top + y0, st.destRect.left + x1,
+                     st.destRect.top + y1};
+    if (valid.left >= valid.right || valid.top >= valid.bottom)
+        return;
+    std::vector<std::uint32_t> run, box, built;
+    st.dest->Clip().ForEachPart(valid, [&](const RECT& part) {
+        const int n = part.right - part.left;
+        const std::size_t first = std::size_t(part.left - st.destRect.left);
+        int builtFrom = -1;
         for (int row = part.top; row < part.bottom; ++row) {
             const std::size_t yi = std::size_t(row - st.destRect.top);
-            if (!inside(st.ys, yi, srcView.height))
-                continue;
-            int left = part.left;
-            while (left < part.right) {
-                while (left < part.right &&
-                       !inside(st.xs, std::size_t(left - st.destRect.left), srcView.width))
-                    ++left;
-                int right = left;
-                while (right < part.right &&
-                       inside(st.xs, std::size_t(right - st.destRect.left), srcView.width))
-                    ++right;
-                if (right == left)
-                    break;
-                const int n = right - left;
-                run.resize(std::size_t(n));
-                const std::size_t x0 = std::size_t(left - st.destRect.left);
-                const int sx0 = std::min(st.xs.first[x0], st.xs.first[x0 + std::size_t(n) - 1]);
-                const int sx1 = std::max(st.xs.first[x0] + st.xs.count[x0],
-                                         st.xs.first[x0 + std::size_t(n) - 1] +
-                                             st.xs.count[x0 + std::size_t(n) - 1]);
+            if (!st.sampled || st.ys.first[yi] != builtFrom) {
+                built.resize(std::size_t(n));
                 if (st.sampled) {
+                    const int sx0 =
+                        std::min(st.xs.first[first], st.xs.first[first + std::size_t(n) - 1]);
+                    const int sx1 =
+                        std::max(st.xs.first[first], st.xs.first[first + std::size_t(n) - 1]) + 1;
                     const std::uint32_t* line = reader.Read(st.ys.first[yi], sx0, sx1 - sx0);
                     for (int i = 0; i < n; ++i)
-                        run[std::size_t(i)] = line[st.xs.first[x0 + std::size_t(i)] - sx0];
+                        built[std::size_t(i)] = line[st.xs.first[first + std::size_t(i)] - sx0];
+                    builtFrom = st.ys.first[yi];
                 } else {
                     for (int i = 0; i < n; ++i) {
-                        const std::size_t xi = x0 + std::size_t(i);
+                        const std::size_t xi = first + std::size_t(i);
                         box.clear();
                         for (int sy = st.ys.first[yi]; sy < st.ys.first[yi] + st.ys.count[yi]; ++sy)
                             for (int sx = st.xs.first[xi]; sx < st.xs.first[xi] + st.xs.count[xi];
                                  ++sx)
                                 box.push_back(srcView.Get(sx, sy));
-                        run[std::size_t(i)] = Combine(st.mode, box.data(), int(box.size()));
+                        built[std::size_t(i)] = Combine(st.mode, box.data(), int(box.size()));
                     }
                 }
-                emit(row, left, n, run.data(), convert);
-                left = right;
             }
+            // The emitter may convert the run in place, so it gets a copy.
+            run.assign(built.begin(), built.end());
+            emit(row, part.left, n, run.data(), convert);
         }
     });
 }

@@ -153,7 +153,11 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, const cha
     const TEXTMETRIC& tm = face->Metrics();
     const UINT align = dc->state.textAlign;
     POINT origin = (align & TA_UPDATECP) ? dc->state.currentPosition : POINT{x, y};
-    const int width = TextRun(*face, s, dc->state.textCharacterExtra, dx).Width();
+    // The width is needed only to place the text off its left edge or to paint
+    // its background.
+    const bool needsWidth = (align & (TA_RIGHT | TA_CENTER | TA_UPDATECP)) ||
+                            (dc->state.bkMode == OPAQUE && !(options & ETO_OPAQUE));
+    const int width = needsWidth ? TextRun(*face, s, dc->state.textCharacterExtra, dx).Width() : 0;
     // The reference point sits on the text box as the alignment says.
     int left = origin.x;
     if ((align & TA_CENTER) == TA_CENTER)

@@ -9,9 +9,10 @@ namespace win {
 
 TextRun::Step TextRun::Next(std::size_t at) {
     const Utf8Char c = DecodeUtf8(text_, at);
-    const int advance = dx_ ? dx_[index_] : face_.GlyphFor(c.code).advance + extra_;
+    const Glyph& glyph = face_.GlyphFor(c.code);
+    const int advance = dx_ ? dx_[index_] : glyph.advance + extra_;
     ++index_;
-    return {c.code, c.length, advance};
+    return {c.code, c.length, advance, &glyph};
 }
 
 int TextRun::Width() {
@@ -33,17 +34,50 @@ RECT Intersect(const RECT& a, const RECT& b) {
 }
 
 // Sets the pixels of one glyph row that lie in the clip.
-void PlotInkRow(DeviceContext& dc, const PixelView& target, const std::uint8_t* ink, int x, int y,
+void PlotInkRow(const Region& clip, const PixelView& target, const std::uint8_t* ink, int x, int y,
                 int width, const RECT& limit, std::uint32_t pixel) {
     if (y < limit.top || y >= limit.bottom)
         return;
-    for (const RECT& part : dc.Clip().RowAt(y)) {
+    for (const RECT& part : clip.RowAt(y)) {
         const int from = std::max({x, int(part.left), int(limit.left)});
         const int to = std::min({x + width, int(part.right), int(limit.right)});
         for (int px = from; px < to; ++px)
             if (ink[px - x])
                 target.Set(px, y, pixel);
     }
+}
+
+// The clip rectangle that holds all of `box`, if one does.
+const RECT* Enclosing(const Region& clip, const RECT& box) {
+    for (const RECT& r : clip.RowAt(box.top))
+        if (r.left <= box.left && r.right >= box.right && r.bottom >= box.bottom)
+            return &r;
+    return nullptr;
+}
+
+void PlotGlyph(const Region& clip, const PixelView& target, const Glyph& glyph, int gx, int gy,
+               const RECT& limit, std::uint32_t pixel) {
+    const RECT box{gx, gy, gx + glyph.width, gy + glyph.height};
+    if (glyph.width == 0 || box.left >= limit.right || box.right <= limit.left ||
+        box.top >= limit.bottom || box.bottom <= limit.top)
+        return;
+    const bool insideLimit = box.left >= limit.left && box.right <= limit.right &&
+                             box.top >= limit.top && box.bottom <= limit.bottom;
+    if (insideLimit && target.bitsPerPixel == 32 && Enclosing(clip, box)) {
+        // The common case: the whole glyph is visible; no clipping per pixel.
+        const std::uint8_t* ink = glyph.ink.data();
+        for (int row = 0; row < glyph.height; ++row) {
+            std::uint32_t* out = target.Row32(gy + row) + gx;
+            for (int x = 0; x < glyph.width; ++x)
+                if (ink[x])
+                    out[x] = pixel;
+            ink += glyph.width;
+        }
+        return;
+    }
+    for (int row = 0; row < glyph.height; ++row)
+        PlotInkRow(clip, target, glyph.ink.data() + std::size_t(row) * std::size_t(glyph.width), gx,
+                   gy + row, glyph.width, limit, pixel);
 }
 
 } // namespace
@@ -65,17 +99,13 @@ void DrawTextRun(DeviceContext& dc, FontFace& face, std::string_view text, POINT
     const PixelView target = dc.Target();
     const std::uint32_t pixel = PixelOf(dc.state.textColor);
     const RECT limit = clip ? *clip : RECT{0, 0, target.width, target.height};
+    const Region& visible = dc.Clip();
     TextRun run(face, text, dc.state.textCharacterExtra, dx);
     int pen = origin.x;
     for (std::size_t at = 0; at < text.size();) {
         const TextRun::Step step = run.Next(at);
-        const Glyph& glyph = face.GlyphFor(step.code);
-        const int gx = pen + glyph.left, gy = origin.y - glyph.top;
-        if (gx < limit.right && gx + glyph.width > limit.left)
-            for (int row = 0; row < glyph.height; ++row)
-                PlotInkRow(dc, target,
-                           glyph.ink.data() + std::size_t(row) * std::size_t(glyph.width), gx,
-                           gy + row, glyph.width, limit, pixel);
+        const Glyph& glyph = *step.glyph;
+        PlotGlyph(visible, target, glyph, pen + glyph.left, origin.y - glyph.top, limit, pixel);
         pen += step.advance;
         at += step.length;
     }

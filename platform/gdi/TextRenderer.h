@@ -17,6 +17,7 @@ public:
         char32_t code;
         std::size_t length;
         int advance;
+        const Glyph* glyph;
     };
 
     TextRun(FontFace& face, std::string_view text, int extra, const int* dx = nullptr)
