@@ -152,7 +152,6 @@ bool RouteMouse(MSG& msg) {
         if (hwnd == nullptr)
             return false;
         msg.hwnd = hwnd;
-        msg.wParam = MAKEWPARAM(WORD(MouseKeyFlags()), WORD(msg.wParam));
         msg.lParam = PackPoint(msg.pt);
         return true;
     }
@@ -180,7 +179,6 @@ bool RouteMouse(MSG& msg) {
         POINT client = msg.pt;
         ScreenToClient(hwnd, &client);
         msg.message = message;
-        msg.wParam = MouseKeyFlags();
         msg.lParam = PackPoint(client);
     } else {
         msg.message = message - (WM_MOUSEMOVE - WM_NCMOUSEMOVE);
@@ -190,15 +188,20 @@ bool RouteMouse(MSG& msg) {
     return true;
 }
 
+// Raw key input carries the keyboard state of its moment in lParam (built by
+// InjectKey); kControlDown is a private bit beyond Windows' 32 bits.
+constexpr LPARAM kAltDown = LPARAM(1) << 29;
+constexpr LPARAM kControlDown = LPARAM(1) << 32;
+
 // Alt turns keys into system keys; without a focus window they go to the
 // active window as system keys, as Windows does.
 bool RouteKey(MSG& msg) {
     InputState& input = Desktop::Get().Input();
-    const bool alt = (input.asyncKeys[VK_MENU] & 0x80) != 0;
-    const bool control = (input.asyncKeys[VK_CONTROL] & 0x80) != 0;
+    const bool alt = (msg.lParam & kAltDown) != 0;
+    const bool control = (msg.lParam & kControlDown) != 0;
     const int vk = int(msg.wParam);
     const bool down = msg.message == WM_KEYDOWN;
-    bool system = (alt && !control) || vk == VK_F10 || (vk == VK_MENU);
+    bool system = (alt && !control) || vk == VK_F10 || vk == VK_MENU;
     HWND target = input.focus;
     if (target == nullptr) {
         target = input.active;
@@ -206,26 +209,33 @@ bool RouteKey(MSG& msg) {
     }
     if (target == nullptr)
         return false;
-    const bool wasDown = (input.keys[vk & 0xFF] & 0x80) != 0;
-    LPARAM lParam = 1;
-    if (alt)
-        lParam |= LPARAM(1) << 29;
-    if (!down || wasDown)
-        lParam |= LPARAM(1) << 30;
-    if (!down)
-        lParam |= LPARAM(1) << 31;
     msg.hwnd = target;
     msg.message = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : msg.message;
-    msg.lParam = lParam;
+    msg.lParam &= ~kControlDown;
     return true;
 }
 
-void QueueRaw(UINT message, WPARAM wParam, POINT pt) {
+LPARAM KeyMessageFlags(int vk, bool down) {
+    const auto& keys = Desktop::Get().Input().asyncKeys;
+    LPARAM lParam = 1;
+    if (keys[VK_MENU] & 0x80)
+        lParam |= kAltDown;
+    if (keys[VK_CONTROL] & 0x80)
+        lParam |= kControlDown;
+    if (!down || (keys[vk & 0xFF] & 0x80))
+        lParam |= LPARAM(1) << 30;
+    if (!down)
+        lParam |= LPARAM(1) << 31;
+    return lParam;
+}
+
+void QueueRaw(UINT message, WPARAM wParam, POINT pt, LPARAM lParam = 0) {
     Desktop& desktop = Desktop::Get();
     QueuedMessage raw;
     raw.rawInput = true;
     raw.msg.message = message;
     raw.msg.wParam = wParam;
+    raw.msg.lParam = lParam;
     raw.msg.pt = pt;
     raw.msg.time = desktop.Time().Now();
     desktop.Queue().Post(raw);
@@ -353,25 +363,27 @@ void NoteKeyState(const MSG& msg) {
 
 void InjectMouseMove(POINT screen) {
     Desktop::Get().Input().cursorPos = screen;
-    QueueRaw(WM_MOUSEMOVE, 0, screen);
+    QueueRaw(WM_MOUSEMOVE, MouseKeyFlags(), screen);
 }
 
 void InjectMouseButton(MouseButton button, KeyTransition transition, POINT screen) {
     InputState& input = Desktop::Get().Input();
     input.cursorPos = screen;
     SetKey(input.asyncKeys, ButtonKey(button), transition == KeyTransition::Down);
-    QueueRaw(ButtonMessage(button, transition), 0, screen);
+    QueueRaw(ButtonMessage(button, transition), MouseKeyFlags(), screen);
 }
 
 void InjectMouseWheel(int delta, POINT screen) {
     Desktop::Get().Input().cursorPos = screen;
-    QueueRaw(WM_MOUSEWHEEL, WPARAM(WORD(std::int16_t(delta))), screen);
+    QueueRaw(WM_MOUSEWHEEL, MAKEWPARAM(WORD(MouseKeyFlags()), WORD(std::int16_t(delta))), screen);
 }
 
 void InjectKey(int virtualKey, KeyTransition transition) {
     const bool down = transition == KeyTransition::Down;
+    const LPARAM flags = KeyMessageFlags(virtualKey, down);
     SetKeyWithGeneric(Desktop::Get().Input().asyncKeys, virtualKey, down);
-    QueueRaw(down ? WM_KEYDOWN : WM_KEYUP, WPARAM(virtualKey), Desktop::Get().Input().cursorPos);
+    QueueRaw(down ? WM_KEYDOWN : WM_KEYUP, WPARAM(virtualKey), Desktop::Get().Input().cursorPos,
+             flags);
 }
 
 void InjectText(const std::string& utf8) {
