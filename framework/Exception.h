@@ -5,6 +5,7 @@
 #include "framework/Format.h"
 
 #include <exception>
+#include <source_location>
 #include <string>
 
 namespace fw {
@@ -81,6 +82,22 @@ template <class E> [[noreturn]] void Raise(std::string message) {
 template <class E, class... Args>
 [[noreturn]] void RaiseFmt(std::string_view format, const Args&... args) {
     throw CreateFmt<E>(format, args...);
+}
+
+// Raises the silent EAbort "Operation aborted": leaves the current operation
+// without the application's error box.
+[[noreturn]] inline void Abort() {
+    throw EAbort("Operation aborted");
+}
+
+// Raises EAssertionFailed "message (file, line n)" when condition is false, with
+// the caller's place ("Assertion failure" for an empty message).
+inline void Assert(bool condition, std::string_view message = {},
+                   std::source_location where = std::source_location::current()) {
+    if (!condition)
+        RaiseFmt<EAssertionFailed>(
+            "%s (%s, line %d)", message.empty() ? std::string_view("Assertion failure") : message,
+            where.file_name(), where.line());
 }
 
 } // namespace fw

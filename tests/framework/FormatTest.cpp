@@ -75,6 +75,20 @@ TEST(Exception, CarriesItsMessageAndFormatsIt) {
     EXPECT_EQ(e.Message(), "second");
     EXPECT_STREQ(e.what(), "second");
     EXPECT_THROW(Raise<EAbort>(""), Exception);
+
+    try {
+        Abort();
+    } catch (const EAbort& e) {
+        EXPECT_EQ(e.Message(), "Operation aborted");
+    }
+    EXPECT_NO_THROW(Assert(true, "fine"));
+    try {
+        Assert(1 + 1 == 3, "arithmetic");
+        ADD_FAILURE();
+    } catch (const EAssertionFailed& e) {
+        EXPECT_TRUE(e.Message().starts_with("arithmetic (")) << e.Message();
+        EXPECT_NE(e.Message().find("FormatTest.cpp, line "), std::string::npos) << e.Message();
+    }
 }
 
 TEST(DateTime, EncodesAndDecodesAroundTheEpoch) {
