@@ -1,0 +1,170 @@
+// Painting into top-level surfaces: update regions, WM_ERASEBKGND with the
+// class brush, children clipped by WS_CLIPCHILDREN and WS_CLIPSIBLINGS,
+// window regions, GetDC, and the classic frame drawn by DefWindowProc (also
+// written as PNG files to look at).
+
+#include "WindowTestSupport.h"
+#include "platform/gdi/PngWriter.h"
+#include "platform/user/BackendSupport.h"
+
+namespace win::test {
+namespace {
+
+std::map<HWND, COLORREF> fills;
+int paints = 0;
+
+// Fills its client area with the colour given for the window.
+LRESULT SolidProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        ++paints;
+        PAINTSTRUCT paint;
+        HDC hdc = BeginPaint(hwnd, &paint);
+        HBRUSH brush = CreateSolidBrush(fills[hwnd]);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect(hdc, &client, brush);
+        DeleteObject(brush);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+// Surface pixels are 0x00RRGGBB.
+std::uint32_t Pixel(COLORREF c) {
+    return (std::uint32_t(GetRValue(c)) << 16) | (std::uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+}
+
+class PaintingTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        fills.clear();
+        paints = 0;
+        WNDCLASS wc;
+        wc.lpfnWndProc = SolidProc;
+        wc.lpszClassName = "SolidWindow";
+        RegisterClass(&wc);
+    }
+    HWND Solid(DWORD style, RECT r, COLORREF color, HWND parent = nullptr) {
+        HWND hwnd = CreateWindowEx(0, "SolidWindow", "", style, r.left, r.top, r.right - r.left,
+                                   r.bottom - r.top, parent, nullptr, nullptr, nullptr);
+        fills[hwnd] = color;
+        return hwnd;
+    }
+    std::uint32_t At(HWND top, int x, int y) {
+        const Surface s = display->Capture(top);
+        return s.Row(y)[x];
+    }
+};
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+
+TEST_F(PaintingTest, ChildrenPaintOverTheirParentAndClipEachOther) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 100, 100}, kRed);
+    Solid(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, RECT{10, 10, 50, 50}, kBlue, top);
+    Solid(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, RECT{40, 40, 80, 80}, kGreen, top);
+    const struct {
+        int x, y;
+        COLORREF color;
+    } cases[] = {{5, 5, kRed}, {20, 20, kBlue}, {45, 45, kGreen}, {70, 70, kGreen}, {90, 90, kRed}};
+    for (const auto& c : cases)
+        EXPECT_EQ(At(top, c.x, c.y), Pixel(c.color)) << c.x << "," << c.y;
+    EXPECT_EQ(paints, 3);
+}
+
+TEST_F(PaintingTest, OnlyTheInvalidPartIsRepainted) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100}, kRed);
+    display->Run();
+    fills[top] = kBlue;
+    RECT part{0, 0, 10, 10};
+    InvalidateRect(top, &part, FALSE);
+    RECT update;
+    EXPECT_TRUE(GetUpdateRect(top, &update, FALSE));
+    EXPECT_EQ(update, part);
+    EXPECT_EQ(At(top, 5, 5), Pixel(kBlue));
+    EXPECT_EQ(At(top, 50, 50), Pixel(kRed)) << "outside the update region nothing is drawn";
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));
+    ValidateRect(top, nullptr);
+    const int before = paints;
+    InvalidateRect(top, nullptr, FALSE);
+    ValidateRect(top, nullptr);
+    display->Run();
+    EXPECT_EQ(paints, before) << "validated before the loop came to it";
+}
+
+TEST_F(PaintingTest, EraseUsesTheClassBrushAndUpdateWindowPaintsAtOnce) {
+    HWND top = Create("top", WS_POPUP | WS_VISIBLE, RECT{0, 0, 60, 60});
+    UpdateWindow(top);
+    const Surface s = *GetWindowSurface(top);
+    EXPECT_EQ(s.Row(30)[30], Pixel(GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(PaintingTest, HiddenChildrenAreNotPaintedAndUncoverTheirParent) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 100, 100}, kRed);
+    HWND child = Solid(WS_CHILD | WS_VISIBLE, RECT{10, 10, 50, 50}, kBlue, top);
+    EXPECT_EQ(At(top, 20, 20), Pixel(kBlue));
+    ShowWindow(child, SW_HIDE);
+    EXPECT_EQ(At(top, 20, 20), Pixel(kRed));
+}
+
+TEST_F(PaintingTest, GetDCDrawsIntoTheSurfaceClippedToTheWindow) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 100, 100}, kRed);
+    HWND child = Solid(WS_CHILD | WS_VISIBLE, RECT{10, 10, 50, 50}, kBlue, top);
+    display->Run();
+    HDC hdc = GetDC(child);
+    HBRUSH green = CreateSolidBrush(kGreen);
+    RECT everything{-100, -100, 200, 200};
+    FillRect(hdc, &everything, green);
+    ReleaseDC(child, hdc);
+    DeleteObject(green);
+    const Surface s = display->Capture(top);
+    EXPECT_EQ(s.Row(20)[20], Pixel(kGreen));
+    EXPECT_EQ(s.Row(5)[5], Pixel(kRed)) << "nothing outside the child";
+    EXPECT_EQ(s.Row(60)[60], Pixel(kRed));
+}
+
+TEST_F(PaintingTest, RepaintingAnUnchangedWindowKeepsItsSurface) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100}, kRed);
+    display->Run();
+    const std::uint32_t* pixels = GetWindowSurface(top)->pixels.data();
+    InvalidateRect(top, nullptr, TRUE);
+    display->Run();
+    EXPECT_EQ(GetWindowSurface(top)->pixels.data(), pixels);
+}
+
+TEST_F(PaintingTest, ClassicFrameWithCaptionAndScrollBarsActiveAndInactive) {
+    HWND main = Create("Telvora 1.30", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL,
+                       RECT{40, 40, 360, 280});
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = 99;
+    info.nPage = 20;
+    info.nPos = 30;
+    SetScrollInfo(main, SB_VERT, &info, TRUE);
+    SetScrollInfo(main, SB_HORZ, &info, TRUE);
+    const Surface active = display->Capture(main);
+    EXPECT_TRUE(display->WritePng(main, "classic_frame_active.png"));
+    HWND other = Create("other", WS_POPUP | WS_VISIBLE, RECT{600, 400, 700, 500});
+    ASSERT_EQ(GetActiveWindow(), other);
+    const Surface inactive = display->Capture(main);
+    EXPECT_TRUE(display->WritePng(main, "classic_frame_inactive.png"));
+    // Caption colours at its left end (the gradient starts there).
+    EXPECT_EQ(active.Row(10)[4], Pixel(GetSysColor(COLOR_ACTIVECAPTION)));
+    EXPECT_EQ(inactive.Row(10)[4], Pixel(GetSysColor(COLOR_INACTIVECAPTION)));
+    // The outer frame line and the scroll-bar corner.
+    EXPECT_EQ(active.Row(100)[0], Pixel(GetSysColor(COLOR_3DLIGHT)));
+    EXPECT_EQ(active.Row(active.height - 10)[active.width - 12], Pixel(GetSysColor(COLOR_3DFACE)));
+    // The caption text is drawn: some pixel of the text colour in the caption.
+    int textPixels = 0;
+    for (int y = 4; y < 22; ++y)
+        for (int x = 26; x < 120; ++x)
+            textPixels += active.Row(y)[x] == Pixel(GetSysColor(COLOR_CAPTIONTEXT));
+    EXPECT_GT(textPixels, 20);
+}
+
+} // namespace
+} // namespace win::test
