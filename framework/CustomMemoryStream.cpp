@@ -1,11 +1,18 @@
 #include "framework/CustomMemoryStream.h"
 
+#include "framework/ClassBuilder.h"
 #include "framework/FileStream.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace fw {
+
+const TClassInfo& TCustomMemoryStream::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TCustomMemoryStream, TStream>("TCustomMemoryStream").Build();
+    return info;
+}
 
 void TCustomMemoryStream::SetPointer(const void* memory, std::int64_t size) {
     FMemory = memory;

@@ -9,7 +9,8 @@
 namespace fw {
 
 class TCustomMemoryStream : public TStream {
-public:
+    FW_CLASS(TCustomMemoryStream, TStream)
+
     const void* Memory() const { return FMemory; }
 
     std::int64_t Read(void* buffer, std::int64_t count) override;

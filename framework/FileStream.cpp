@@ -1,5 +1,6 @@
 #include "framework/FileStream.h"
 
+#include "framework/ClassBuilder.h"
 #include "framework/FileNames.h"
 #include "framework/OSError.h"
 #include "platform/kernel/SystemMessage.h"
@@ -10,6 +11,11 @@
 #include <unistd.h>
 
 namespace fw {
+
+const TClassInfo& TFileStream::StaticClass() {
+    static const TClassInfo info = TClassBuilder<TFileStream, THandleStream>("TFileStream").Build();
+    return info;
+}
 
 namespace {
 

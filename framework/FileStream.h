@@ -24,7 +24,8 @@ constexpr Word fmShareDenyNone = 0x0040;
 constexpr Word fmCreate = 0xFF00;
 
 class TFileStream : public THandleStream {
-public:
+    FW_CLASS(TFileStream, THandleStream)
+
     // Raises EFOpenError "Cannot open file "%s". %s" or, with fmCreate,
     // EFCreateError "Cannot create file "%s". %s": the full path, then the
     // system message text of the failure.

@@ -1,5 +1,6 @@
 #include "framework/HandleStream.h"
 
+#include "framework/ClassBuilder.h"
 #include "framework/Exception.h"
 #include "framework/OSError.h"
 
@@ -9,6 +10,11 @@
 #include <unistd.h>
 
 namespace fw {
+
+const TClassInfo& THandleStream::StaticClass() {
+    static const TClassInfo info = TClassBuilder<THandleStream, TStream>("THandleStream").Build();
+    return info;
+}
 
 namespace {
 

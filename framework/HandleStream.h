@@ -10,7 +10,8 @@ using THandle = int;
 constexpr THandle INVALID_HANDLE_VALUE = -1;
 
 class THandleStream : public TStream {
-public:
+    FW_CLASS(THandleStream, TStream)
+
     explicit THandleStream(THandle handle) : FHandle(handle) {}
 
     THandle Handle() const { return FHandle; }

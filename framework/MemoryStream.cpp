@@ -1,5 +1,6 @@
 #include "framework/MemoryStream.h"
 
+#include "framework/ClassBuilder.h"
 #include "framework/Exception.h"
 #include "framework/FileStream.h"
 
@@ -8,6 +9,12 @@
 #include <new>
 
 namespace fw {
+
+const TClassInfo& TMemoryStream::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TMemoryStream, TCustomMemoryStream>("TMemoryStream").Build();
+    return info;
+}
 
 namespace {
 

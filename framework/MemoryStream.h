@@ -11,7 +11,8 @@
 namespace fw {
 
 class TMemoryStream : public TCustomMemoryStream {
-public:
+    FW_CLASS(TMemoryStream, TCustomMemoryStream)
+
     static constexpr std::int64_t MaxSize = 0x7FFFFFFF;
 
     using TCustomMemoryStream::Memory;

@@ -1,9 +1,16 @@
 #include "framework/ResourceStream.h"
 
+#include "framework/ClassBuilder.h"
 #include "framework/Exception.h"
 #include "platform/kernel/Resource.h"
 
 namespace fw {
+
+const TClassInfo& TResourceStream::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TResourceStream, TCustomMemoryStream>("TResourceStream").Build();
+    return info;
+}
 
 TResourceStream::TResourceStream(win::HINSTANCE instance, const std::string& name,
                                  const std::string& type) {

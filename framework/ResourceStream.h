@@ -10,7 +10,8 @@
 namespace fw {
 
 class TResourceStream : public TCustomMemoryStream {
-public:
+    FW_CLASS(TResourceStream, TCustomMemoryStream)
+
     // Raises EResNotFound "Resource %s not found" when there is no such resource.
     TResourceStream(win::HINSTANCE instance, const std::string& name, const std::string& type);
 

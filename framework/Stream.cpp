@@ -1,11 +1,17 @@
 #include "framework/Stream.h"
 
+#include "framework/ClassBuilder.h"
 #include "framework/Exception.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace fw {
+
+const TClassInfo& TStream::StaticClass() {
+    static const TClassInfo info = TClassBuilder<TStream, TObject>("TStream").Build();
+    return info;
+}
 
 std::int64_t TStream::Size() {
     const std::int64_t position = Seek(0, TSeekOrigin::soCurrent);

@@ -13,7 +13,8 @@ namespace fw {
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
 
 class TStream : public TObject {
-public:
+    FW_CLASS(TStream, TObject)
+
     // Transfer up to count bytes and return how many moved; 0 at the end.
     virtual std::int64_t Read(void* buffer, std::int64_t count) = 0;
     virtual std::int64_t Write(const void* buffer, std::int64_t count) = 0;
