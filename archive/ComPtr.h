@@ -3,6 +3,8 @@
 // AddRef when a reference is taken, one Release when it is dropped, so no pair can
 // be forgotten on any path, exceptions included.
 
+#include "archive/SevenZipTypes.h"
+
 #include <utility>
 
 namespace archive {
@@ -11,7 +13,7 @@ template <class I> class TComPtr {
 public:
     TComPtr() = default;
     // Takes a new reference to object.
-    explicit TComPtr(I* object) : FObject(object) {
+    SEVENZIP_CALLS_LIBRARY_OBJECTS explicit TComPtr(I* object) : FObject(object) {
         if (FObject != nullptr)
             FObject->AddRef();
     }
@@ -32,7 +34,7 @@ public:
         return result;
     }
 
-    void Reset() {
+    SEVENZIP_CALLS_LIBRARY_OBJECTS void Reset() {
         if (I* object = std::exchange(FObject, nullptr))
             object->Release();
     }

@@ -81,7 +81,7 @@ IInArchive& T7zInArchive::RequireHandler() const {
     return *FInArchive;
 }
 
-TComPtr<IInArchive> T7zInArchive::GetInArchive() {
+SEVENZIP_CALLS_LIBRARY_OBJECTS TComPtr<IInArchive> T7zInArchive::GetInArchive() {
     if (!FInArchive) {
         CreateObject(ClassID(), IInArchive::IID, FInArchive.ReceiveVoid());
         if (!FInArchive)
@@ -96,7 +96,7 @@ void T7zInArchive::OpenFile(const std::string& FileName) {
     OpenStream(stream.Get());
 }
 
-void T7zInArchive::OpenStream(IInStream* stream) {
+SEVENZIP_CALLS_LIBRARY_OBJECTS void T7zInArchive::OpenStream(IInStream* stream) {
     const TComPtr<IInArchive> handler = GetInArchive();
     FCallbackFailure = nullptr;
     HRESULT result;
@@ -112,7 +112,7 @@ void T7zInArchive::OpenStream(IInStream* stream) {
 
 // Closing a reader that has no archive open does nothing, so cleanup paths may
 // close unconditionally.
-void T7zInArchive::Close() {
+SEVENZIP_CALLS_LIBRARY_OBJECTS void T7zInArchive::Close() {
     FPasswordIsDefined = false;
     FSubArchiveMode = false;
     if (FInArchive) {
@@ -121,7 +121,7 @@ void T7zInArchive::Close() {
     }
 }
 
-std::uint32_t T7zInArchive::GetNumberOfItems() {
+SEVENZIP_CALLS_LIBRARY_OBJECTS std::uint32_t T7zInArchive::GetNumberOfItems() {
     IInArchive& handler = RequireHandler();
     std::uint32_t count = 0;
     RequireOk(handler.GetNumberOfItems(&count));
@@ -129,7 +129,7 @@ std::uint32_t T7zInArchive::GetNumberOfItems() {
 }
 
 // The library does not check item indices: one past its items crashes it.
-void T7zInArchive::RequireItem(std::uint32_t index) const {
+SEVENZIP_CALLS_LIBRARY_OBJECTS void T7zInArchive::RequireItem(std::uint32_t index) const {
     std::uint32_t count = 0;
     RequireHandler().GetNumberOfItems(&count);
     if (index >= count)
@@ -137,7 +137,8 @@ void T7zInArchive::RequireItem(std::uint32_t index) const {
                                      static_cast<std::int32_t>(index), count);
 }
 
-TPropVariant T7zInArchive::ItemProperty(std::int32_t index, PROPID propID) const {
+SEVENZIP_CALLS_LIBRARY_OBJECTS TPropVariant T7zInArchive::ItemProperty(std::int32_t index,
+                                                                       PROPID propID) const {
     IInArchive& handler = RequireHandler();
     RequireItem(static_cast<std::uint32_t>(index));
     TPropVariant value(*this);
@@ -171,7 +172,7 @@ bool T7zInArchive::GetItemIsFolder(std::int32_t index) {
 
 // The library opens a damaged or cut-short zip by scanning its local headers and
 // tells of the damage only through these properties.
-void T7zInArchive::RequireIntactArchive() const {
+SEVENZIP_CALLS_LIBRARY_OBJECTS void T7zInArchive::RequireIntactArchive() const {
     IInArchive& handler = RequireHandler();
     TPropVariant errors(*this);
     TPropVariant warnings(*this);
@@ -183,7 +184,8 @@ void T7zInArchive::RequireIntactArchive() const {
         fw::RaiseFmt<fw::Exception>("The archive is damaged: %s", DamageText(damage));
 }
 
-void T7zInArchive::RunExtract(const std::uint32_t* indices, std::uint32_t count, bool test) {
+SEVENZIP_CALLS_LIBRARY_OBJECTS void T7zInArchive::RunExtract(const std::uint32_t* indices,
+                                                             std::uint32_t count, bool test) {
     IInArchive& handler = RequireHandler();
     if (indices != nullptr) {
         for (std::uint32_t i = 0; i < count; ++i)

@@ -35,7 +35,7 @@ archive::I7zInArchive& Reader() {
     return *reader;
 }
 
-HRESULT SupplySink(void*, std::uint32_t, archive::ISequentialOutStream** out) {
+archive::HRESULT SupplySink(void*, std::uint32_t, archive::ISequentialOutStream** out) {
     *out = archive::TComPtr<archive::ISequentialOutStream>(
                new archive::T7zStream(std::make_unique<TBoundedSink>()))
                .Detach();

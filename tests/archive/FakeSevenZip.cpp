@@ -1,20 +1,17 @@
 // Stand-ins for a library file that is not the 7-Zip library, or only part of
 // it: which entry points exist, and what they answer, is chosen at build time.
 
+#include "archive/SevenZipTypes.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 #define FAKE_EXPORT extern "C" __attribute__((visibility("default")))
 
-namespace {
-
-struct Variant {
-    std::uint16_t vt, r1, r2, r3;
-    std::uint64_t value;
-};
-
-} // namespace
+using archive::BSTR;
+using archive::PROPVARIANT;
+using archive::TGUID;
 
 FAKE_EXPORT int FakeLibraryMarker() {
     return 1;
@@ -22,12 +19,12 @@ FAKE_EXPORT int FakeLibraryMarker() {
 
 #ifdef FAKE_OBJECT_MODEL
 // A library object factory that answers S_FALSE and creates nothing.
-FAKE_EXPORT std::int32_t CreateObject(const void*, const void*, void** outObject) {
+FAKE_EXPORT std::int32_t CreateObject(const TGUID*, const TGUID*, void** outObject) {
     *outObject = nullptr;
     return 1;
 }
 
-FAKE_EXPORT wchar_t* SysAllocStringLen(const wchar_t* text, std::uint32_t length) {
+FAKE_EXPORT BSTR SysAllocStringLen(const wchar_t* text, std::uint32_t length) {
     auto* block = static_cast<std::uint32_t*>(
         std::malloc(sizeof(std::uint32_t) + (length + 1) * sizeof(wchar_t)));
     block[0] = length * sizeof(wchar_t);
@@ -38,19 +35,19 @@ FAKE_EXPORT wchar_t* SysAllocStringLen(const wchar_t* text, std::uint32_t length
     return chars;
 }
 
-FAKE_EXPORT void SysFreeString(wchar_t* text) {
+FAKE_EXPORT void SysFreeString(BSTR text) {
     if (text != nullptr)
         std::free(reinterpret_cast<std::uint32_t*>(text) - 1);
 }
 
-FAKE_EXPORT std::uint32_t SysStringByteLen(wchar_t* text) {
+FAKE_EXPORT std::uint32_t SysStringByteLen(BSTR text) {
     return text == nullptr ? 0 : reinterpret_cast<std::uint32_t*>(text)[-1];
 }
 
-FAKE_EXPORT std::int32_t GetModuleProp(std::uint32_t propID, Variant* value) {
+FAKE_EXPORT std::int32_t GetModuleProp(archive::PROPID propID, PROPVARIANT* value) {
     if (propID == 0) {
         value->vt = 19; // VT_UI4
-        value->value = FAKE_INTERFACE_TYPE;
+        value->ulVal = FAKE_INTERFACE_TYPE;
     }
     return 0;
 }
@@ -58,7 +55,7 @@ FAKE_EXPORT std::int32_t GetModuleProp(std::uint32_t propID, Variant* value) {
 
 #ifdef FAKE_HANDLER_PROPERTY
 // Answers E_INVALIDARG for every property.
-FAKE_EXPORT std::int32_t GetHandlerProperty(std::uint32_t, Variant*) {
+FAKE_EXPORT std::int32_t GetHandlerProperty(archive::PROPID, PROPVARIANT*) {
     return static_cast<std::int32_t>(0x80070057);
 }
 #endif

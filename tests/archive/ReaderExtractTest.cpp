@@ -1,5 +1,7 @@
 #include "tests/archive/ReaderFixture.h"
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,6 +84,37 @@ TEST_F(ExtractTo, StopsWithTheFileErrorWhenAnOutputFileCannotBeCreated) {
               "Cannot create file \"" + out +
                   "/blocked/file.txt\". The system cannot find the path specified");
     EXPECT_EQ(TreeOf(out), (Tree{"blocked", "first.txt"}));
+}
+
+// Holds the process's file size limit low, as a full disk would stop a write.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &FSaved);
+        FHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit low{bytes, FSaved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &low);
+    }
+    ~TFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &FSaved);
+        std::signal(SIGXFSZ, FHandler);
+    }
+
+private:
+    rlimit FSaved{};
+    void (*FHandler)(int);
+};
+
+TEST_F(ExtractTo, AFailedWriteStopsWithTheFileErrorAndRemovesTheFile) {
+    OpenZip({{"small.txt", "fits"}, {"large.txt", std::string(100000, 'x')}, {"after.txt", "3"}});
+    const std::string out = FTemp / "out";
+    std::string error;
+    {
+        const TFileSizeLimit limit(50000);
+        error = ErrorOf([&] { FReader->ExtractTo(out); });
+    }
+    EXPECT_EQ(error.rfind("Cannot write file \"" + out + "/large.txt\". ", 0), 0u) << error;
+    EXPECT_EQ(TreeOf(out), (Tree{"small.txt"}));
 }
 
 } // namespace
