@@ -141,13 +141,16 @@ void* DeviceContext::Select(void* object) {
     switch (found->Type()) {
     case OBJ_BITMAP: {
         auto* bitmap = static_cast<Bitmap*>(found);
-        if (!IsMemory() || (bitmap->selectedInto && bitmap->selectedInto != handle))
+        // The stock 1 x 1 bitmap sits in every fresh memory DC at once.
+        if (!IsMemory() ||
+            (!bitmap->IsStock() && bitmap->selectedInto && bitmap->selectedInto != handle))
             return nullptr;
         slot = reinterpret_cast<void**>(&state.bitmap);
         if (*slot != object) {
             if (Bitmap* old = BitmapOf(state.bitmap); old && old->selections <= 1)
                 old->selectedInto = nullptr;
-            bitmap->selectedInto = handle;
+            if (!bitmap->IsStock())
+                bitmap->selectedInto = handle;
         }
         ClipChanged();
         break;

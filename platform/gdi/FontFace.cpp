@@ -50,6 +50,28 @@ int EmFromHeight(LONG height, FT_Face face) {
     return std::max(1, int(std::lround(double(height) * face->units_per_EM / double(cell))));
 }
 
+// A glyph sheared to the right by one pixel per four rows above the baseline,
+// for faces without an italic design.
+Glyph Slanted(const Glyph& glyph) {
+    if (glyph.height == 0)
+        return glyph;
+    auto shift = [&](int row) {
+        const int above = glyph.top - 1 - row;
+        return above >= 0 ? above / 4 : -((-above + 3) / 4);
+    };
+    const int low = shift(glyph.height - 1), high = shift(0);
+    Glyph slanted = glyph;
+    slanted.left = glyph.left + low;
+    slanted.width = glyph.width + high - low;
+    slanted.ink.assign(std::size_t(slanted.width) * std::size_t(slanted.height), 0);
+    for (int y = 0; y < glyph.height; ++y)
+        for (int x = 0; x < glyph.width; ++x)
+            slanted.ink[std::size_t(y) * std::size_t(slanted.width) +
+                        std::size_t(x + shift(y) - low)] =
+                glyph.ink[std::size_t(y) * std::size_t(glyph.width) + std::size_t(x)];
+    return slanted;
+}
+
 } // namespace
 
 FontFace::FontFace(FontLibrary& library, const LOGFONT& description)
@@ -107,6 +129,7 @@ void FontFace::Open() {
             family_ = reinterpret_cast<const char*>(family);
         FT_Set_Pixel_Sizes(primary, 0, FT_UInt(pixelSize_));
         syntheticBold_ = WantsBold(description_) && !(primary->style_flags & FT_STYLE_FLAG_BOLD);
+        syntheticItalic_ = description_.lfItalic && !(primary->style_flags & FT_STYLE_FLAG_ITALIC);
     }
 }
 
@@ -228,6 +251,8 @@ Glyph FontFace::Render(char32_t c) {
             glyph.ink[std::size_t(y) * std::size_t(glyph.width) + std::size_t(x)] = on;
         }
     }
+    if (syntheticItalic_)
+        glyph = Slanted(glyph);
     if (syntheticBold_) {
         // Smear every row one pixel to the right; the advance grows by one.
         Glyph bold = glyph;

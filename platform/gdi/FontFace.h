@@ -4,7 +4,7 @@
 // its text metrics, and a cache of its rendered glyphs. Glyphs are rendered
 // without anti-aliasing, from embedded bitmap strikes where the face has one
 // for the size; bold is synthesised by smearing one pixel right, as Windows
-// does for faces without a bold design.
+// does for faces without a bold design, and italic by shearing.
 
 #include "platform/gdi/GdiTypes.h"
 
@@ -67,6 +67,7 @@ private:
     LOGFONT description_;
     int pixelSize_ = 12;
     bool syntheticBold_ = false;
+    bool syntheticItalic_ = false;
     std::string family_;
     TEXTMETRIC metrics_;
     _FcFontSet* fonts_ = nullptr;

@@ -156,6 +156,20 @@ TEST_F(GdiTest, StaleHandlesAreRejected) {
     EXPECT_EQ(GetObjectType(GetStockObject(WHITE_BRUSH)), OBJ_BRUSH);
 }
 
+TEST_F(GdiTest, DefaultBitmapGoesBackIntoAnyNumberOfDcs) {
+    HBITMAP a = CreateBitmap(1, 1, 1, 32, nullptr), b = CreateBitmap(1, 1, 1, 32, nullptr);
+    HDC one = CreateCompatibleDC(nullptr), two = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldOne = SelectObject(one, a);
+    HGDIOBJ oldTwo = SelectObject(two, b);
+    EXPECT_EQ(oldOne, oldTwo);
+    EXPECT_EQ(SelectObject(one, oldOne), a);
+    EXPECT_EQ(SelectObject(two, oldTwo), b);
+    EXPECT_TRUE(DeleteObject(a));
+    EXPECT_TRUE(DeleteObject(b));
+    DeleteDC(one);
+    DeleteDC(two);
+}
+
 TEST_F(GdiTest, SelectedBitmapCannotBeDeletedOrSelectedTwice) {
     HBITMAP b = CreateBitmap(2, 2, 1, 32, nullptr);
     HDC one = CreateCompatibleDC(nullptr), two = CreateCompatibleDC(nullptr);

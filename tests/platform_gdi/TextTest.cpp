@@ -99,6 +99,32 @@ TEST_F(GdiTest, SyntheticBoldWidensEachCharacterByOne) {
     EXPECT_EQ(s.cx, 7 + 13);
 }
 
+TEST_F(GdiTest, SyntheticItalicLeansRightAndKeepsAdvances) {
+    HFONT italic = CreateFont(-12, 0, 0, 0, FW_NORMAL, 1, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "宋体");
+    TextCanvas upright(20, 16);
+    MemoryCanvas slanted(20, 16);
+    HGDIOBJ old = SelectObject(slanted.dc(), italic);
+    SetBkMode(slanted.dc(), TRANSPARENT);
+    TextOut(upright.dc(), 2, 0, "l", 1);
+    TextOut(slanted.dc(), 2, 0, "l", 1);
+    SIZE a, b;
+    GetTextExtentPoint32(upright.dc(), "l", 1, &a);
+    GetTextExtentPoint32(slanted.dc(), "l", 1, &b);
+    EXPECT_EQ(a.cx, b.cx);
+    // The stem's top row moves right of its bottom row.
+    auto firstInk = [](const MemoryCanvas& c, int y) {
+        for (int x = 0; x < 20; ++x)
+            if (c.At(x, y) == kInk)
+                return x;
+        return -1;
+    };
+    const RECT box = upright.InkBox(20, 16);
+    EXPECT_EQ(firstInk(upright, box.top + 1), firstInk(upright, box.bottom - 2));
+    EXPECT_GT(firstInk(slanted, box.top + 1), firstInk(slanted, box.bottom - 2));
+    SelectObject(slanted.dc(), old);
+    DeleteObject(italic);
+}
+
 TEST_F(GdiTest, ExtentExReportsFitAndPerCharacterEnds) {
     TextCanvas canvas(4, 4);
     int fit = 0;
