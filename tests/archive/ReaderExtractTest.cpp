@@ -25,6 +25,13 @@ TEST_F(ExtractTo, WritesFilesAndTheirFoldersButNoEmptyFolders) {
     EXPECT_EQ(ReadFile(out + "/win/sub/w.txt"), "windows");
 }
 
+TEST_F(ExtractTo, AnEmptyArchiveWritesNothing) {
+    OpenZip({});
+    EXPECT_EQ(FReader->GetNumberOfItems(), 0u);
+    FReader->ExtractTo(FTemp / "out");
+    EXPECT_EQ(TreeOf(FTemp.Path()), (Tree{"t.zip"}));
+}
+
 TEST_F(ExtractTo, OverwritesTheFilesOfAnEarlierExtraction) {
     OpenZip({{"f.txt", "short"}});
     const std::string out = FTemp / "out/";

@@ -47,6 +47,10 @@ TEST_F(Reader, DecodesNamesStoredWithoutTheUtf8FlagWhateverTheProcessLocale) {
         OpenZip(entries);
         for (std::int32_t i = 0; i < 4; ++i)
             EXPECT_EQ(FReader->GetItemPath(i), expected[i]);
+        const std::string out = FTemp / locale;
+        FReader->ExtractTo(out);
+        EXPECT_EQ(TreeOf(out), (std::vector<std::string>{"café.txt", "utf8名.txt", "Çaü", "频道/",
+                                                         "频道/中央一台.txt"}));
         FReader->Close();
     }
     std::setlocale(LC_ALL, previous.c_str());
