@@ -5,7 +5,6 @@
 #include "framework/Format.h"
 
 #include <exception>
-#include <source_location>
 #include <string>
 
 namespace fw {
@@ -91,13 +90,15 @@ template <class E, class... Args>
 }
 
 // Raises EAssertionFailed "message (file, line n)" when condition is false, with
-// the caller's place ("Assertion failure" for an empty message).
+// the caller's place ("Assertion failure" for an empty message). The place comes
+// from the compiler's built-ins: clang 14 with this standard library has no
+// std::source_location.
 inline void Assert(bool condition, std::string_view message = {},
-                   std::source_location where = std::source_location::current()) {
+                   const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
     if (!condition)
         RaiseFmt<EAssertionFailed>(
             "%s (%s, line %d)", message.empty() ? std::string_view("Assertion failure") : message,
-            where.file_name(), where.line());
+            file, line);
 }
 
 } // namespace fw
