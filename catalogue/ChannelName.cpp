@@ -4,6 +4,7 @@
 #include "platform/kernel/CodePage.h"
 
 #include <array>
+#include <cstdint>
 
 namespace catalogue {
 
@@ -92,12 +93,45 @@ char AsciiLower(char ch) {
     return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
 }
 
+// The set of byte values in a text. A rule whose pattern holds a byte the name
+// lacks cannot match, which rules out most of the table without a search.
+class ByteSet {
+public:
+    constexpr ByteSet() = default;
+    constexpr explicit ByteSet(std::string_view text) {
+        for (const char ch : text) {
+            const auto byte = static_cast<std::uint8_t>(ch);
+            FBits[byte / 64] |= std::uint64_t{1} << (byte % 64);
+        }
+    }
+
+    constexpr bool ContainsAll(const ByteSet& other) const {
+        for (std::size_t i = 0; i < FBits.size(); ++i) {
+            if ((other.FBits[i] & ~FBits[i]) != 0) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    std::array<std::uint64_t, 4> FBits{};
+};
+
+constexpr auto kPatternBytes = [] {
+    std::array<ByteSet, kNameRules.size()> sets{};
+    for (std::size_t i = 0; i < kNameRules.size(); ++i) {
+        sets[i] = ByteSet(kNameRules[i].pattern);
+    }
+    return sets;
+}();
+
 // Every occurrence, left to right, without overlap; the inserted text is not
-// searched again by the same rule.
-void ReplaceAll(std::string& text, const NameRule& rule) {
+// searched again by the same rule. Returns whether the text changed.
+bool ReplaceAll(std::string& text, const NameRule& rule) {
     std::size_t found = text.find(rule.pattern);
     if (found == std::string::npos) {
-        return;
+        return false;
     }
     std::string result;
     result.reserve(text.size() + rule.replacement.size());
@@ -110,6 +144,7 @@ void ReplaceAll(std::string& text, const NameRule& rule) {
     }
     result.append(text, copied, std::string::npos);
     text = std::move(result);
+    return true;
 }
 
 // GBK trail bytes include ASCII letters, so the name is decoded before it is
@@ -145,8 +180,11 @@ std::string ChannelDisplayName(std::string_view fileName) {
     for (char& ch : name) {
         ch = AsciiLower(ch);
     }
-    for (const NameRule& rule : kNameRules) {
-        ReplaceAll(name, rule);
+    ByteSet present(name);
+    for (std::size_t i = 0; i < kNameRules.size(); ++i) {
+        if (present.ContainsAll(kPatternBytes[i]) && ReplaceAll(name, kNameRules[i])) {
+            present = ByteSet(name);
+        }
     }
     return name;
 }
