@@ -8,6 +8,7 @@
 #include "platform/gdi/StockObjects.h"
 
 #include <cstring>
+#include <optional>
 
 namespace win {
 
@@ -198,26 +199,32 @@ HBITMAP CreateBitmapFromBmp(std::span<const std::uint8_t> file) {
     return AddBitmap(std::move(bitmap));
 }
 
+namespace {
+
+// The target point of a logical one, when the DC's clip shows it.
+std::optional<POINT> VisiblePoint(const DeviceContext& dc, int x, int y) {
+    const POINT p = dc.ToTarget(POINT{x, y});
+    if (!dc.Clip().Contains(p.x, p.y))
+        return std::nullopt;
+    return p;
+}
+
+} // namespace
+
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     DeviceContext* dc = LookupDC(hdc);
-    if (!dc)
-        return CLR_INVALID;
-    const POINT p = dc->ToTarget(POINT{x, y});
-    if (!dc->Clip().Contains(p.x, p.y))
+    const std::optional<POINT> p = dc ? VisiblePoint(*dc, x, y) : std::nullopt;
+    if (!p)
         return CLR_INVALID;
     const PixelView target = dc->Target();
-    target.Set(p.x, p.y, PixelOf(color));
-    return ColorOf(target.Get(p.x, p.y));
+    target.Set(p->x, p->y, PixelOf(color));
+    return ColorOf(target.Get(p->x, p->y));
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
     DeviceContext* dc = LookupDC(hdc);
-    if (!dc)
-        return CLR_INVALID;
-    const POINT p = dc->ToTarget(POINT{x, y});
-    if (!dc->Clip().Contains(p.x, p.y))
-        return CLR_INVALID;
-    return ColorOf(dc->Target().Get(p.x, p.y));
+    const std::optional<POINT> p = dc ? VisiblePoint(*dc, x, y) : std::nullopt;
+    return p ? ColorOf(dc->Target().Get(p->x, p->y)) : CLR_INVALID;
 }
 
 } // namespace win

@@ -80,30 +80,26 @@ void PixelView::Write(int y, int x, int count, const std::uint32_t* in) const {
     }
 }
 
+std::uint32_t* RowReader::Fetch(int y, int x, int count) {
+    if (view_.bitsPerPixel == 32)
+        return view_.Row32(y) + x;
+    if (scratch_.size() < std::size_t(count))
+        scratch_.resize(std::size_t(count));
+    view_.Read(y, x, count, scratch_.data());
+    return scratch_.data();
+}
+
 std::uint32_t* RowEditor::Open(int y, int x, int count) {
     y_ = y;
     x_ = x;
     count_ = count;
-    if (view_.bitsPerPixel == 32)
-        return view_.Row32(y) + x;
-    if (scratch_.size() < std::size_t(count))
-        scratch_.resize(std::size_t(count));
-    view_.Read(y, x, count, scratch_.data());
-    return scratch_.data();
+    row_ = reader_.Fetch(y, x, count);
+    return row_;
 }
 
 void RowEditor::Commit() {
     if (view_.bitsPerPixel != 32)
-        view_.Write(y_, x_, count_, scratch_.data());
-}
-
-const std::uint32_t* RowReader::Read(int y, int x, int count) {
-    if (view_.bitsPerPixel == 32)
-        return view_.Row32(y) + x;
-    if (scratch_.size() < std::size_t(count))
-        scratch_.resize(std::size_t(count));
-    view_.Read(y, x, count, scratch_.data());
-    return scratch_.data();
+        view_.Write(y_, x_, count_, row_);
 }
 
 } // namespace win

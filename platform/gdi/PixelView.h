@@ -34,30 +34,34 @@ struct PixelView {
 // Monochrome targets keep a pixel white when it is nearer white than black.
 std::uint32_t QuantizeMono(std::uint32_t pixel);
 
-// A 32-bit view of a row segment that is written back when committed. One
-// scratch buffer per editor, grown and kept, so repeated drawing allocates
-// nothing once warm.
+// Read access to row segments in 32-bit form: a 32-bit view hands out its own
+// memory, the others a scratch copy, grown and kept, so repeated drawing
+// allocates nothing once warm.
+class RowReader {
+public:
+    explicit RowReader(const PixelView& view) : view_(view) {}
+    const std::uint32_t* Read(int y, int x, int count) { return Fetch(y, x, count); }
+
+private:
+    friend class RowEditor;
+    std::uint32_t* Fetch(int y, int x, int count);
+
+    const PixelView& view_;
+    std::vector<std::uint32_t> scratch_;
+};
+
+// A 32-bit view of a row segment that is written back when committed.
 class RowEditor {
 public:
-    explicit RowEditor(const PixelView& view) : view_(view) {}
+    explicit RowEditor(const PixelView& view) : view_(view), reader_(view) {}
     std::uint32_t* Open(int y, int x, int count);
     void Commit();
 
 private:
     const PixelView& view_;
-    std::vector<std::uint32_t> scratch_;
+    RowReader reader_;
+    std::uint32_t* row_ = nullptr;
     int y_ = 0, x_ = 0, count_ = 0;
-};
-
-// Read-only counterpart of RowEditor.
-class RowReader {
-public:
-    explicit RowReader(const PixelView& view) : view_(view) {}
-    const std::uint32_t* Read(int y, int x, int count);
-
-private:
-    const PixelView& view_;
-    std::vector<std::uint32_t> scratch_;
 };
 
 } // namespace win
