@@ -4,21 +4,35 @@
 #include <cstring>
 
 std::span<const std::uint8_t> TNetBuffer::Bytes() const {
-    return std::span<const std::uint8_t>(FStorage).subspan(FHead, Size() - FReserved);
+    return {FStorage.get() + FHead, Size()};
 }
 
+// Makes room at the tail: the live bytes move to the front when that frees
+// enough, otherwise the storage grows by half again (at least to what is needed).
 std::span<std::uint8_t> TNetBuffer::Reserve(std::size_t count) {
-    Commit(0);
-    Compact();
-    std::size_t old = FStorage.size();
-    FStorage.resize(old + count);
+    FReserved = 0;
+    if (FCapacity - FTail < count) {
+        std::size_t live = Size();
+        if (FCapacity - live >= count && FHead >= live) {
+            std::memmove(FStorage.get(), FStorage.get() + FHead, live);
+        } else {
+            std::size_t capacity = std::max(live + count, FCapacity + FCapacity / 2);
+            auto grown = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+            if (live > 0) {
+                std::memcpy(grown.get(), FStorage.get() + FHead, live);
+            }
+            FStorage = std::move(grown);
+            FCapacity = capacity;
+        }
+        FHead = 0;
+        FTail = live;
+    }
     FReserved = count;
-    return std::span<std::uint8_t>(FStorage).subspan(old, count);
+    return {FStorage.get() + FTail, count};
 }
 
 void TNetBuffer::Commit(std::size_t filled) {
-    filled = std::min(filled, FReserved);
-    FStorage.resize(FStorage.size() - (FReserved - filled));
+    FTail += std::min(filled, FReserved);
     FReserved = 0;
 }
 
@@ -37,9 +51,8 @@ void TNetBuffer::Remove(std::size_t count) {
         return;
     }
     FHead += count;
-    if (FHead == FStorage.size()) {
-        FStorage.clear();
-        FHead = 0;
+    if (FHead == FTail) {
+        FHead = FTail = 0;
     }
     if (FOnBytesRemoved) {
         FOnBytesRemoved(static_cast<std::int64_t>(count));
@@ -48,14 +61,13 @@ void TNetBuffer::Remove(std::size_t count) {
 
 std::string TNetBuffer::ExtractString(std::size_t count) {
     count = std::min(count, Size());
-    std::string text(reinterpret_cast<const char*>(FStorage.data() + FHead), count);
+    std::string text(reinterpret_cast<const char*>(FStorage.get() + FHead), count);
     Remove(count);
     return text;
 }
 
 void TNetBuffer::Clear() {
-    FStorage.clear();
-    FHead = 0;
+    FHead = FTail = 0;
     FReserved = 0;
 }
 
@@ -69,15 +81,4 @@ std::optional<std::size_t> TNetBuffer::IndexOf(std::uint8_t value, std::size_t s
         return std::nullopt;
     }
     return static_cast<std::size_t>(static_cast<const std::uint8_t*>(found) - bytes.data());
-}
-
-// Moves the live bytes to the front once the consumed head outweighs them, so the
-// storage never grows past about twice what is buffered.
-void TNetBuffer::Compact() {
-    if (FHead == 0 || FHead < Size()) {
-        return;
-    }
-    std::memmove(FStorage.data(), FStorage.data() + FHead, Size());
-    FStorage.resize(Size());
-    FHead = 0;
 }

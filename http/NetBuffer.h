@@ -6,16 +6,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 class TNetBuffer {
 public:
     using TBytesRemovedEvent = std::function<void(std::int64_t count)>;
 
-    std::size_t Size() const { return FStorage.size() - FHead; }
+    std::size_t Size() const { return FTail - FHead; }
     bool IsEmpty() const { return Size() == 0; }
 
     // The buffered bytes, valid until the buffer changes.
@@ -37,10 +37,12 @@ public:
     void SetOnBytesRemoved(TBytesRemovedEvent handler) { FOnBytesRemoved = std::move(handler); }
 
 private:
-    void Compact();
-
-    std::vector<std::uint8_t> FStorage; // [FHead, size) holds the buffered bytes
+    // Storage is left uninitialised: every byte is written before it is read, and
+    // zero-filling each receive would cost as much as the copy itself.
+    std::unique_ptr<std::uint8_t[]> FStorage; // [FHead, FTail) holds the buffered bytes
+    std::size_t FCapacity = 0;
     std::size_t FHead = 0;
-    std::size_t FReserved = 0; // bytes at the tail handed out by Reserve, not committed
+    std::size_t FTail = 0;
+    std::size_t FReserved = 0; // bytes after FTail handed out by Reserve, not committed
     TBytesRemovedEvent FOnBytesRemoved;
 };
