@@ -2,9 +2,11 @@
 
 #include "archive/ResultCode.h"
 #include "archive/T7zArchive.h"
+#include "archive/Unit_sevenzip.h"
 #include "framework/Exception.h"
 #include "tests/archive/ArchiveTestSupport.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -83,6 +85,23 @@ TEST(T7zArchive, ReadsHandlerPropertiesWithoutRegardToClassId) {
         EXPECT_EQ(archive.GetLibGUIDProperty(NArchive::kClassID), handler);
         EXPECT_TRUE(IsLibraryLoaded(EmbeddedLibraryPath()));
     }
+    EXPECT_FALSE(IsLibraryLoaded(EmbeddedLibraryPath()));
+}
+
+// The program writes the library as "7z.dll" into its current folder and the
+// reader loads that very file.
+TEST(CreateInArchive, LoadsTheLibraryFileInTheCurrentFolderByItsFullPath) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    const std::filesystem::path written = std::filesystem::path(EmbeddedLibraryPath());
+    std::filesystem::current_path(written.parent_path());
+    EXPECT_EQ(SevenZipLibraryPath(), written.string());
+    EXPECT_EQ(CreateInArchive(ZipHandlerClassId)->GetClassId(), ZipHandlerClassId);
+
+    std::filesystem::current_path(written.parent_path().parent_path());
+    const std::string elsewhere = (written.parent_path().parent_path() / "7z.dll").string();
+    EXPECT_EQ(CreationError([] { CreateInArchive(ZipHandlerClassId); }),
+              "Error loading library " + elsewhere);
+    std::filesystem::current_path(previous);
     EXPECT_FALSE(IsLibraryLoaded(EmbeddedLibraryPath()));
 }
 
