@@ -1,0 +1,26 @@
+// Registration of the system control classes. An explicit call, not static
+// initialisers: object files of a static library that nothing references
+// would be dropped by the linker, and their classes with them.
+
+#include "platform/user/controls/Button.h"
+#include "platform/user/controls/Static.h"
+
+namespace win {
+
+void InitCommonControls() {
+    static const bool registered = [] {
+        controls::Button::Register();
+        controls::Static::Register();
+        return true;
+    }();
+    (void)registered;
+}
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
+    if (init == nullptr || init->dwSize != sizeof(INITCOMMONCONTROLSEX))
+        return FALSE;
+    InitCommonControls();
+    return TRUE;
+}
+
+} // namespace win
