@@ -7,10 +7,29 @@
 #include "platform/user/Rects.h"
 #include "platform/user/WinUser.h"
 
+#include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
+
+// Counts heap allocations, to see what an unchanged repaint allocates.
+static std::atomic<long> allocations{0};
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace win {
 namespace {
@@ -72,6 +91,19 @@ void BM_FullRepaint(benchmark::State& state) {
     state.counters["surface_copies"] = total / double(state.iterations()) / copy;
 }
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_UnchangedRepaint(benchmark::State& state) {
+    static HWND main = BuildWindow();
+    long counted = 0;
+    for (auto _ : state) {
+        const long before = allocations.load();
+        RedrawWindow(main, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        counted += allocations.load() - before;
+    }
+    state.counters["allocations"] = double(counted) / double(state.iterations());
+}
+BENCHMARK(BM_UnchangedRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_SurfaceCopy(benchmark::State& state) {
     Surface surface(624, 564);

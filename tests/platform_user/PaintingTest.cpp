@@ -13,8 +13,17 @@ namespace {
 std::map<HWND, COLORREF> fills;
 int paints = 0;
 
-// Fills its client area with the colour given for the window.
+// Fills its client area with the colour given for the window, on screen and
+// when printed.
 LRESULT SolidProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PRINTCLIENT) {
+        HBRUSH brush = CreateSolidBrush(fills[hwnd]);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+        DeleteObject(brush);
+        return 0;
+    }
     if (message == WM_PAINT) {
         ++paints;
         PAINTSTRUCT paint;
@@ -164,6 +173,29 @@ TEST_F(PaintingTest, ClassicFrameWithCaptionAndScrollBarsActiveAndInactive) {
         for (int x = 26; x < 120; ++x)
             textPixels += active.Row(y)[x] == Pixel(GetSysColor(COLOR_CAPTIONTEXT));
     EXPECT_GT(textPixels, 20);
+}
+
+TEST_F(PaintingTest, PrintDrawsTheSamePictureIntoAnyDC) {
+    HWND main = Create("Print me", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN,
+                       RECT{20, 20, 220, 170});
+    Solid(WS_CHILD | WS_VISIBLE, RECT{10, 10, 60, 40}, kBlue, main);
+    const Surface onScreen = display->Capture(main);
+    HDC screen = GetDC(main);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, onScreen.width, onScreen.height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessage(main, WM_PRINT, reinterpret_cast<WPARAM>(memory),
+                PRF_NONCLIENT | PRF_ERASEBKGND | PRF_CLIENT | PRF_CHILDREN);
+    SelectObject(memory, old);
+    const Surface printed = SurfaceFromBitmap(bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(main, screen);
+    ASSERT_EQ(printed.width, onScreen.width);
+    int different = 0;
+    for (std::size_t i = 0; i < printed.pixels.size(); ++i)
+        different += printed.pixels[i] != onScreen.pixels[i];
+    EXPECT_EQ(different, 0);
 }
 
 } // namespace
