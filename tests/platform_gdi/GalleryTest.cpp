@@ -44,8 +44,13 @@ void DrawTextSamples(HDC dc) {
     HGDIOBJ old = SelectObject(dc, bold);
     const char* boldText = "粗体下划线 Bold underlined";
     TextOut(dc, 8, y, boldText, int(std::strlen(boldText)));
+    HFONT italic = CreateFont(-12, 0, 0, 0, FW_NORMAL, 1, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "宋体");
+    SelectObject(dc, italic);
+    const char* italicText = "斜体 Italic";
+    TextOut(dc, 200, y, italicText, int(std::strlen(italicText)));
     SelectObject(dc, old);
     DeleteObject(bold);
+    DeleteObject(italic);
 }
 
 void DrawControlSamples(HDC dc) {
@@ -104,6 +109,16 @@ void DrawGradientAndStretch(HDC dc) {
     SelectObject(dc, old);
     DeleteObject(bold);
     SetTextColor(dc, RGB(0, 0, 0));
+    // A magenta-keyed 3 x 3 "skin" picture, enlarged four times over the gradient.
+    HDC image = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, 3, 3);
+    HGDIOBJ oldBitmap = SelectObject(image, bitmap);
+    for (int i = 0; i < 9; ++i)
+        SetPixel(image, i % 3, i / 3, i % 2 ? RGB(255, 0, 255) : RGB(255, 200, 0));
+    TransparentBlt(dc, 320, 190, 12, 12, image, 0, 0, 3, 3, RGB(255, 0, 255));
+    SelectObject(image, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(image);
     RECT para{370, 8, 470, 214};
     HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
     FillRect(dc, &para, white);
