@@ -38,8 +38,10 @@ private:
     int FPending = 0;
 };
 
-// Source: bool Next(std::uint8_t&), false at the end of the input; and
-// kRefillAt, the number of valid bits at or below which the reader fetches more.
+// Source: bool Next(std::uint8_t&), false at the end of the input; kRefillAt,
+// the number of valid bits at or below which the reader fetches more; and
+// kExactFetchTiming, whether fetches must happen exactly when a bit-at-a-time
+// reader would make them (callbacks can observe that; a buffer cannot).
 // Past the end the reader sees zero bits; consuming one raises Truncated.
 template <class Source, class Truncated> class BitReader {
 public:
@@ -61,6 +63,21 @@ public:
         FValid -= 8;
         Consume(8);
         return byte;
+    }
+
+    // The buffered bits, left-aligned, for a caller that walks several of them
+    // before it Skips what it used; at most Spendable() of them.
+    std::uint64_t Window() {
+        Refill();
+        return FBuffer;
+    }
+    int Spendable() const {
+        return Source::kExactFetchTiming ? FValid - Source::kRefillAt : FValid;
+    }
+    void Skip(int bits) {
+        FBuffer <<= bits;
+        FValid -= bits;
+        Consume(bits);
     }
 
 private:

@@ -122,9 +122,19 @@ void Unpack(std::int32_t textSize, Source& input, Sink& sink, UnpackTables& tabl
         r = (r + 1) & (N - 1);
     };
     const auto decodeChar = [&] {
+        // Down the tree a bit at a time, taking the bits from the reader's window.
         int c = huffman.RootChild();
-        while (c < T)
-            c = huffman.Child(c + static_cast<int>(in.ReadBit()));
+        while (c < T) {
+            std::uint64_t window = in.Window();
+            const int spendable = in.Spendable();
+            int used = 0;
+            do {
+                c = huffman.Child(c + static_cast<int>(window >> 63));
+                window <<= 1;
+                ++used;
+            } while (c < T && used < spendable);
+            in.Skip(used);
+        }
         c -= T;
         huffman.Update(c);
         return c;

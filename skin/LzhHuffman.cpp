@@ -36,17 +36,16 @@ HuffmanCode LzhHuffman::Code(int symbol) const {
 }
 
 // The last node after `node` whose frequency is still below `frequency`. The
-// table is ascending, so after a quick look at the neighbours a binary search
-// finds the same node the plain forward scan would.
-int LzhHuffman::LastBelow(int node, unsigned frequency) const {
-    int l = node + 1;
-    for (int step = 0; step < 4; ++step, ++l) {
-        if (freq[l + 1] >= frequency)
-            return l;
-    }
-    const auto first = freq.begin() + l + 1;
-    const auto end = freq.end(); // the 0xFFFF sentinel stops the search
-    return static_cast<int>(std::lower_bound(first, end, frequency) - freq.begin()) - 1;
+// table is ascending and ends in a 0xFFFF sentinel, so after a short look at the
+// neighbours a binary search finds the node the plain forward scan would.
+[[gnu::always_inline]] inline int LzhHuffman::LastBelow(int node, unsigned frequency) const {
+    int above = node + 2;
+    for (int step = 0; step < 4 && freq[above] < frequency; ++step)
+        ++above;
+    if (freq[above] < frequency)
+        above = static_cast<int>(std::lower_bound(freq.begin() + above + 1, freq.end(), frequency) -
+                                 freq.begin());
+    return above - 1;
 }
 
 void LzhHuffman::Update(int symbol) {

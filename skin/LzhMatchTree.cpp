@@ -24,8 +24,11 @@ int LzhMatchTree::CommonLength(int r, int p, int& cmp) const {
         std::memcpy(&a, key + i, 8);
         std::memcpy(&b, other + i, 8);
         if (a != b) {
-            i += std::countr_zero(a ^ b) / 8; // little-endian: lowest byte first
-            cmp = key[i] - other[i];
+            // Little-endian loads: the first unequal byte is the lowest unequal
+            // one, and byte-swapped words order as the strings do. Only the sign
+            // of cmp is used.
+            i += std::countr_zero(a ^ b) / 8;
+            cmp = __builtin_bswap64(a) > __builtin_bswap64(b) ? 1 : -1;
             return i;
         }
     }

@@ -37,6 +37,7 @@ template <class Tables> std::unique_ptr<Tables> AllocateTables() {
 class CallbackSource {
 public:
     static constexpr int kRefillAt = 8;
+    static constexpr bool kExactFetchTiming = true;
     explicit CallbackSource(const TReadProc& read) : FRead(read) {}
 
     bool Next(std::uint8_t& byte) {
@@ -72,6 +73,7 @@ constexpr std::size_t kStreamChunk = 64 * 1024;
 class StreamSource {
 public:
     static constexpr int kRefillAt = 56;
+    static constexpr bool kExactFetchTiming = false;
     explicit StreamSource(fw::TStream& stream) : FStream(stream), FBuffer(kStreamChunk) {}
 
     bool Next(std::uint8_t& byte) {
