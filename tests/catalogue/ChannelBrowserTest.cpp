@@ -2,21 +2,12 @@
 
 #include "framework/Exception.h"
 #include "tests/catalogue/FolderFixture.h"
+#include "tests/catalogue/ListLines.h"
 
 #include <gtest/gtest.h>
 
 namespace catalogue {
 namespace {
-
-using Lines = std::vector<std::string>;
-
-Lines ToLines(const fw::TStrings& list) {
-    Lines lines;
-    for (int i = 0; i < list.Count(); ++i) {
-        lines.push_back(list.Strings(i));
-    }
-    return lines;
-}
 
 TEST(CategoryFolder, AllChannelsScansTheWholeWorkingFolder) {
     struct Case {

@@ -1,5 +1,6 @@
 #include "catalogue/function_module.h"
 #include "tests/catalogue/FolderFixture.h"
+#include "tests/catalogue/ListLines.h"
 
 #include <gtest/gtest.h>
 #include <sys/fsuid.h>
@@ -8,16 +9,6 @@
 
 namespace catalogue {
 namespace {
-
-using Lines = std::vector<std::string>;
-
-Lines ToLines(const fw::TStrings& list) {
-    Lines lines;
-    for (int i = 0; i < list.Count(); ++i) {
-        lines.push_back(list.Strings(i));
-    }
-    return lines;
-}
 
 struct ScanResult {
     Lines names;
