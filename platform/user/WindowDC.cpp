@@ -54,18 +54,29 @@ void IntersectWindowRegion(OwnedRegion& region, const Window& w) {
     region.Combine(shape.Get(), RGN_AND);
 }
 
-void ExcludeWindow(OwnedRegion& region, const Window& w) {
-    OwnedRegion area = OwnedRegion::Rect(SurfaceRectOf(w, WholeWindow(w)));
-    IntersectWindowRegion(area, w);
-    region.Combine(area.Get(), RGN_DIFF);
+// Only windows that overlap the region's bounds can take anything from it:
+// testing rectangles first keeps clipping by siblings and children from
+// building a region per window.
+void ExcludeWindow(OwnedRegion& region, const RECT& bounds, const Window& w) {
+    const RECT area = SurfaceRectOf(w, WholeWindow(w));
+    RECT overlap;
+    if (!IntersectRect(&overlap, &area, &bounds))
+        return;
+    if (!w.windowRegion) {
+        region.Combine(area, RGN_DIFF);
+        return;
+    }
+    OwnedRegion shape = OwnedRegion::Rect(area);
+    IntersectWindowRegion(shape, w);
+    region.Combine(shape.Get(), RGN_DIFF);
 }
 
-void ExcludeSiblingsAbove(OwnedRegion& region, const Window& w) {
+void ExcludeSiblingsAbove(OwnedRegion& region, const RECT& bounds, const Window& w) {
     for (const Window* sibling : w.parent->children) {
         if (sibling == &w)
             return;
         if (sibling->IsVisible())
-            ExcludeWindow(region, *sibling);
+            ExcludeWindow(region, bounds, *sibling);
     }
 }
 
@@ -74,22 +85,22 @@ OwnedRegion VisibleRegion(Window& w, DWORD flags) {
     if (!IsShown(w))
         return OwnedRegion::Empty();
     const bool windowArea = (flags & DCX_WINDOW) != 0;
-    OwnedRegion region =
-        OwnedRegion::Rect(SurfaceRectOf(w, windowArea ? WholeWindow(w) : w.client));
+    const RECT bounds = SurfaceRectOf(w, windowArea ? WholeWindow(w) : w.client);
+    OwnedRegion region = OwnedRegion::Rect(bounds);
     IntersectWindowRegion(region, w);
     const Window& top = desktop.TopLevelOf(w);
     for (const Window* c = &w; c != &top; c = c->parent) {
         const bool clipSiblings =
             (c->style & WS_CLIPSIBLINGS) || (c == &w && (flags & DCX_CLIPSIBLINGS));
         if (clipSiblings)
-            ExcludeSiblingsAbove(region, *c);
+            ExcludeSiblingsAbove(region, bounds, *c);
         region.Combine(SurfaceRectOf(*c->parent, c->parent->client), RGN_AND);
         IntersectWindowRegion(region, *c->parent);
     }
     if ((w.style & WS_CLIPCHILDREN) || (flags & DCX_CLIPCHILDREN))
         for (const Window* child : w.children)
             if (child->IsVisible())
-                ExcludeWindow(region, *child);
+                ExcludeWindow(region, bounds, *child);
     return region;
 }
 
