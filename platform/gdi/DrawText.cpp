@@ -38,6 +38,7 @@ struct Cell {
 struct Line {
     std::size_t first, last; // cells [first, last)
     int width;
+    bool ellipsis = false; // "..." follows the cells
 };
 
 class TextLayout {
@@ -141,18 +142,13 @@ public:
             width += a;
             ++keep;
         }
-        ellipsisAt_.push_back({std::size_t(&line - lines_.data()), keep});
+        line.ellipsis = true;
         line.last = keep;
         line.width = width + dots;
     }
 
     std::vector<Cell>& Cells() { return cells_; }
     std::vector<Line>& Lines() { return lines_; }
-    struct Ellipsis {
-        std::size_t line;
-        std::size_t cell;
-    };
-    const std::vector<Ellipsis>& Ellipses() const { return ellipsisAt_; }
 
     // The advance of cell i when it starts at x (tabs jump to the next stop).
     int Advance(std::size_t i, int x) const {
@@ -173,7 +169,7 @@ private:
         int width = 0;
         for (std::size_t i = first; i < last; ++i)
             width += Advance(i, width);
-        lines_.push_back({first, last, width});
+        lines_.push_back({first, last, width, false});
     }
 
     FontFace& face_;
@@ -182,13 +178,28 @@ private:
     int tabWidth_;
     std::vector<Cell> cells_;
     std::vector<Line> lines_;
-    std::vector<Ellipsis> ellipsisAt_;
 };
+
+RECT ClipTo(const RECT& r, const std::optional<RECT>& clip) {
+    if (!clip)
+        return r;
+    return {std::max(r.left, clip->left), std::max(r.top, clip->top),
+            std::min(r.right, clip->right), std::min(r.bottom, clip->bottom)};
+}
+
+// Where a line starts in the rectangle, as the alignment flags say.
+int LineLeft(const RECT& rect, const Line& line, UINT format) {
+    const int free = rect.right - rect.left - line.width;
+    if (format & DT_CENTER)
+        return rect.left + free / 2;
+    if (format & DT_RIGHT)
+        return rect.left + free;
+    return rect.left;
+}
 
 // Draws the cells of one line with its pen on the baseline at (x, baseline).
 void DrawLine(DeviceContext& dc, FontFace& face, TextLayout& layout, std::string_view text,
-              const Line& line, bool ellipsis, POINT origin, std::optional<RECT> clip,
-              UINT format) {
+              const Line& line, POINT origin, std::optional<RECT> clip, UINT format) {
     const bool drawText = !(format & DT_PREFIXONLY);
     const bool drawPrefix = !(format & DT_HIDEPREFIX);
     int x = 0;
@@ -204,15 +215,11 @@ void DrawLine(DeviceContext& dc, FontFace& face, TextLayout& layout, std::string
             DrawTextRun(dc, face, text.substr(cell.from, cell.length), at, clip);
         if (drawPrefix && cell.underlined) {
             const int y = origin.y + std::max<LONG>(1, tm.tmDescent / 2);
-            RECT bar{at.x, y, at.x + advance, y + 1};
-            if (clip)
-                bar = {std::max(bar.left, clip->left), std::max(bar.top, clip->top),
-                       std::min(bar.right, clip->right), std::min(bar.bottom, clip->bottom)};
-            FillTargetRectColor(dc, bar, pixel);
+            FillTargetRectColor(dc, ClipTo(RECT{at.x, y, at.x + advance, y + 1}, clip), pixel);
         }
         x += advance;
     }
-    if (ellipsis && drawText)
+    if (line.ellipsis && drawText)
         DrawTextRun(dc, face, "...", POINT{origin.x + x, origin.y}, clip);
 }
 
@@ -258,31 +265,18 @@ int DrawText(HDC hdc, const char* text, int count, RECT* rect, UINT format) {
     std::optional<RECT> clip;
     if (!(format & DT_NOCLIP))
         clip = dc->ToTarget(*rect);
-    if (dc->state.bkMode == OPAQUE) {
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const int left = rect->left + ((format & DT_CENTER)  ? (maxWidth - lines[i].width) / 2
-                                           : (format & DT_RIGHT) ? maxWidth - lines[i].width
-                                                                 : 0);
-            RECT back = dc->ToTarget(RECT{left, top + int(i) * lineHeight, left + lines[i].width,
-                                          top + int(i + 1) * lineHeight});
-            if (clip)
-                back = {std::max(back.left, clip->left), std::max(back.top, clip->top),
-                        std::min(back.right, clip->right), std::min(back.bottom, clip->bottom)};
-            FillTargetRectColor(*dc, back, PixelOf(dc->state.bkColor));
-        }
-    }
-    const auto& ellipses = layout.Ellipses();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
-        int left = rect->left;
-        if (format & DT_CENTER)
-            left += (maxWidth - line.width) / 2;
-        else if (format & DT_RIGHT)
-            left += maxWidth - line.width;
-        const bool ellipsis = std::any_of(ellipses.begin(), ellipses.end(),
-                                          [&](const auto& e) { return e.line == i; });
-        const POINT origin = dc->ToTarget(POINT{left, top + int(i) * lineHeight + tm.tmAscent});
-        DrawLine(*dc, *face, layout, s, line, ellipsis, origin, clip, format);
+        const int left = LineLeft(*rect, line, format);
+        const int lineTop = top + int(i) * lineHeight;
+        if (dc->state.bkMode == OPAQUE)
+            FillTargetRectColor(
+                *dc,
+                ClipTo(dc->ToTarget(RECT{left, lineTop, left + line.width, lineTop + lineHeight}),
+                       clip),
+                PixelOf(dc->state.bkColor));
+        DrawLine(*dc, *face, layout, s, line, dc->ToTarget(POINT{left, lineTop + tm.tmAscent}),
+                 clip, format);
     }
     if (single && (format & (DT_VCENTER | DT_BOTTOM)))
         return top - rect->top + height;

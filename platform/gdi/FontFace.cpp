@@ -108,6 +108,9 @@ void FontFace::Open() {
                         description_.lfItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     if (description_.lfHeight < 0)
         FcPatternAddDouble(pattern, FC_PIXEL_SIZE, double(-description_.lfHeight));
+    // A simplified-Chinese character set prefers simplified-Chinese fallbacks.
+    if (description_.lfCharSet == GB2312_CHARSET)
+        FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("zh-cn"));
     FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result;

@@ -85,6 +85,15 @@ TEST_F(GdiTest, LargeSongSizesAreDrawnFromOutlines) {
     EXPECT_FALSE(DrawsFromBitmapStrike(canvas.dc(), U'中'));
 }
 
+TEST_F(GdiTest, CharactersOutsideTheFaceComeFromAFallback) {
+    // AR PL UMing has no Hebrew; fontconfig's fallback list has.
+    TextCanvas canvas(20, 16);
+    TextOut(canvas.dc(), 2, 0, "א", 2);
+    const RECT ink = canvas.InkBox(20, 16);
+    EXPECT_GT(ink.right - ink.left, 2);
+    EXPECT_FALSE(DrawsFromBitmapStrike(canvas.dc(), U'א'));
+}
+
 TEST_F(GdiTest, PositiveHeightIsTheCellHeight) {
     TextCanvas canvas(4, 4, 13);
     TEXTMETRIC tm;
