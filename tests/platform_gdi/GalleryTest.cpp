@@ -119,6 +119,14 @@ void DrawGradientAndStretch(HDC dc) {
     SelectObject(image, oldBitmap);
     DeleteObject(bitmap);
     DeleteDC(image);
+    HBRUSH yellow = CreateSolidBrush(RGB(255, 255, 160));
+    HGDIOBJ oldBrush = SelectObject(dc, yellow);
+    Ellipse(dc, 240, 104, 272, 134);
+    RoundRect(dc, 276, 104, 316, 134, 10, 10);
+    const POINT star[] = {{324, 140}, {340, 104}, {356, 140}, {318, 117}, {362, 117}};
+    Polygon(dc, star, 5);
+    SelectObject(dc, oldBrush);
+    DeleteObject(yellow);
     RECT para{370, 8, 470, 214};
     HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
     FillRect(dc, &para, white);
