@@ -1,6 +1,7 @@
 #include "catalogue/ChannelBrowser.h"
 
 #include "catalogue/ScheduleText.h"
+#include "framework/UpdateScope.h"
 
 namespace catalogue {
 
@@ -20,21 +21,16 @@ std::string ScheduleHeader(std::string_view displayName) {
 
 void ShowChannelSchedule(fw::TStrings& view, const fw::TStrings& TVList,
                          const fw::TStrings& TVFilepathList, int index) {
-    const std::string& path = TVFilepathList.Strings(index);
+    const std::string path = TVFilepathList.Strings(index);
     const std::string header = ScheduleHeader(TVList.Strings(index));
     const std::vector<std::string> lines = ReadScheduleFile(path);
-    view.BeginUpdate();
-    try {
+    fw::WithUpdate(view, [&] {
         view.Clear();
         view.Add(header);
         for (const std::string& line : lines) {
             view.Add(line);
         }
-    } catch (...) {
-        view.EndUpdate();
-        throw;
-    }
-    view.EndUpdate();
+    });
 }
 
 } // namespace catalogue

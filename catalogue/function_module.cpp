@@ -2,6 +2,7 @@
 
 #include "catalogue/ChannelName.h"
 #include "catalogue/FolderListing.h"
+#include "framework/UpdateScope.h"
 #include "platform/shell/FileOperation.h"
 
 #include <deque>
@@ -80,7 +81,13 @@ std::string ScanListingFolder(std::string_view root, const TListingLists& lists)
         if (folder.back() != '/') {
             folder += '/';
         }
-        TListingWalk(std::move(folder), lists).Run();
+        // Held updates let a list box take thousands of additions without
+        // redrawing after each one.
+        TListingWalk walk(std::move(folder), lists);
+        fw::WithUpdate(lists.TVList, [&] {
+            fw::WithUpdate(lists.TVFilepathList,
+                           [&] { fw::WithUpdate(lists.filepathList, [&] { walk.Run(); }); });
+        });
     }
     return ChannelCountText(lists.TVList.Count());
 }

@@ -58,6 +58,19 @@ TEST_F(ListingScan, WalksBreadthFirstWithEachFolderSortedByName) {
     EXPECT_EQ(result.status, "共8个频道 欢迎加入Telvora用户交流群 ");
 }
 
+TEST_F(ListingScan, HoldsTheListsUpdatesForTheWholeWalk) {
+    for (int i = 0; i < 5; ++i) {
+        FFolder.WriteFile("sub" + std::to_string(i) + "/0" + std::to_string(i) + ".txt", "");
+    }
+    int changes = 0;
+    for (fw::TStringList* list : {&FNames, &FPaths, &FFolders}) {
+        list->SetOnChange([&](fw::TObject*) { ++changes; });
+    }
+    Scan(FFolder.Root());
+    EXPECT_EQ(FNames.Count(), 5);
+    EXPECT_EQ(changes, 3); // one notice per list, at the end
+}
+
 TEST_F(ListingScan, TakesTheRootWithOrWithoutATrailingSlash) {
     FFolder.WriteFile("央视频道/01.txt", "");
     const ScanResult withSlash = Scan(FFolder.Path("央视频道/"));
