@@ -178,6 +178,8 @@ TEST_F(TempFolder, FileStreamErrorsNameTheFullPathAndTheSystemReason) {
     const fs::path previous = fs::current_path();
     fs::current_path(FFolder);
     fs::create_directory(Path("folder"));
+    { TFileStream plain(Path("plain.txt"), fmCreate); }
+    const std::string longName(300, 'n');
     struct Case {
         std::string name;
         Word mode;
@@ -195,6 +197,11 @@ TEST_F(TempFolder, FileStreamErrorsNameTheFullPathAndTheSystemReason) {
              "\". The system cannot find the path specified"},
         {"folder", fmOpenRead, "Cannot open file \"" + Path("folder") + "\". Access is denied"},
         {"folder", fmCreate, "Cannot create file \"" + Path("folder") + "\". Access is denied"},
+        {"plain.txt/x", fmCreate,
+         "Cannot create file \"" + Path("plain.txt/x") +
+             "\". The system cannot find the path specified"},
+        {longName, fmOpenRead,
+         "Cannot open file \"" + Path(longName) + "\". The filename or extension is too long"},
     };
     for (const Case& c : cases) {
         try {
