@@ -87,6 +87,42 @@ bool SameText(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareText(a, b) == 0;
 }
 
+bool StartsText(std::string_view prefix, std::string_view text) {
+    return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
+}
+
+bool EndsText(std::string_view suffix, std::string_view text) {
+    return text.size() >= suffix.size() &&
+           SameText(text.substr(text.size() - suffix.size()), suffix);
+}
+
+std::size_t PosText(std::string_view needle, std::string_view text) {
+    const auto found = std::search(text.begin(), text.end(), needle.begin(), needle.end(),
+                                   [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+    return found == text.end() && !needle.empty() ? std::string_view::npos
+                                                  : static_cast<std::size_t>(found - text.begin());
+}
+
+std::string StringReplace(std::string_view s, std::string_view oldPattern,
+                          std::string_view newPattern, TReplaceFlags flags) {
+    if (oldPattern.empty())
+        return std::string(s);
+    const bool ignoreCase = flags.Contains(TReplaceFlag::rfIgnoreCase);
+    std::string out;
+    std::size_t pos = 0;
+    while (pos <= s.size()) {
+        const std::string_view rest = s.substr(pos);
+        const std::size_t found = ignoreCase ? PosText(oldPattern, rest) : rest.find(oldPattern);
+        if (found == std::string_view::npos)
+            break;
+        out.append(rest.substr(0, found)).append(newPattern);
+        pos += found + oldPattern.size();
+        if (!flags.Contains(TReplaceFlag::rfReplaceAll))
+            break;
+    }
+    return out.append(s.substr(std::min(pos, s.size())));
+}
+
 std::string UpperCase(std::string_view s) {
     std::string out(s);
     std::transform(out.begin(), out.end(), out.begin(), FoldCase);

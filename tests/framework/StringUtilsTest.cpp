@@ -55,6 +55,32 @@ TEST(StringUtils, TextHelpers) {
     EXPECT_EQ(Trim(" \t x y \r\n"), "x y");
     EXPECT_EQ(IntToHex(255, 4), "00FF");
     EXPECT_EQ(QuotedStr("it's"), "'it''s'");
+    EXPECT_TRUE(StartsText("cctv", "CCTV-1.txt"));
+    EXPECT_TRUE(EndsText(".TXT", "CCTV-1.txt"));
+    EXPECT_FALSE(EndsText("long suffix", "short"));
+    EXPECT_EQ(PosText("TV", "cctv-1"), 2u);
+    EXPECT_EQ(PosText("x", "cctv"), std::string::npos);
+    EXPECT_EQ(PosText("", "cctv"), 0u);
+}
+
+TEST(StringUtils, StringReplace) {
+    const TReplaceFlags all{TReplaceFlag::rfReplaceAll};
+    const TReplaceFlags allNoCase{TReplaceFlag::rfReplaceAll, TReplaceFlag::rfIgnoreCase};
+    struct Case {
+        std::string got;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {StringReplace("a.b.c", ".", "-", {}), "a-b.c"},
+        {StringReplace("a.b.c", ".", "-", all), "a-b-c"},
+        {StringReplace("aaa", "a", "aa", all), "aaaaaa"},
+        {StringReplace("Tv tV tv", "TV", "电视", allNoCase), "电视 电视 电视"},
+        {StringReplace("Tv tV tv", "TV", "x", all), "Tv tV tv"},
+        {StringReplace("abc", "", "x", all), "abc"},
+        {StringReplace("abc", "c", "", all), "ab"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.got, c.expected);
 }
 
 TEST(StringUtils, ColoursByNameAndNumber) {
