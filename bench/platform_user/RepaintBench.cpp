@@ -24,6 +24,10 @@ void* operator new(std::size_t size) {
         return p;
     throw std::bad_alloc();
 }
+// gcc takes the malloc inside the replaced operator new for a mismatch.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void operator delete(void* p) noexcept {
     std::free(p);
 }
