@@ -33,7 +33,7 @@ void Button::SetCheck(WPARAM check) {
     // Two-state boxes take any non-zero value as checked; three-state keep 2.
     const bool threeState = Kind() == BS_3STATE || Kind() == BS_AUTO3STATE;
     const WPARAM value = check == BST_INDETERMINATE && threeState ? BST_INDETERMINATE
-                         : check != 0                            ? BST_CHECKED
+                         : check != 0                             ? BST_CHECKED
                                                                   : BST_UNCHECKED;
     if (value == check_)
         return;

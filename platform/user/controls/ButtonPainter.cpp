@@ -7,8 +7,8 @@ namespace win::controls {
 
 namespace {
 
-constexpr int kMarkSize = 13;  // check box and radio square
-constexpr int kMarkGap = 4;    // between the mark and the label
+constexpr int kMarkSize = 13;   // check box and radio square
+constexpr int kMarkGap = 4;     // between the mark and the label
 constexpr int kGroupIndent = 8; // group-box caption from the left edge
 
 UINT VerticalFormat(DWORD style) {
@@ -116,7 +116,8 @@ void Button::PaintPush(HDC hdc, RECT client) {
     SetTextColor(hdc, GetSysColor(COLOR_BTNTEXT));
     const DWORD style = StyleOf(hwnd_);
     const UINT lines = (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-    DrawLabel(hdc, label, lines | HorizontalFormat(style, DT_CENTER) | VerticalFormat(style), false);
+    DrawLabel(hdc, label, lines | HorizontalFormat(style, DT_CENTER) | VerticalFormat(style),
+              false);
     if (focused)
         DrawFocusRect(hdc, &label);
 }

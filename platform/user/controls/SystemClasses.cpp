@@ -3,6 +3,7 @@
 // would be dropped by the linker, and their classes with them.
 
 #include "platform/user/controls/Button.h"
+#include "platform/user/controls/Edit.h"
 #include "platform/user/controls/Static.h"
 
 namespace win {
@@ -11,6 +12,7 @@ void InitCommonControls() {
     static const bool registered = [] {
         controls::Button::Register();
         controls::Static::Register();
+        controls::Edit::Register();
         return true;
     }();
     (void)registered;
