@@ -16,8 +16,11 @@ class ReaderFixture : public testing::Test {
 protected:
     ReaderFixture() : FReader(CreateInArchive(ZipHandlerClassId, EmbeddedLibraryPath())) {}
 
-    // Drops the reader: the library goes with its last object.
+    // Nothing of the library holds on to the reader after the test's operations,
+    // and dropping the reader takes the library with its last object.
     void TearDown() override {
+        EXPECT_EQ(FReader->AddRef(), 2u);
+        FReader->Release();
         FReader.Reset();
         EXPECT_FALSE(IsLibraryLoaded(EmbeddedLibraryPath()));
     }
