@@ -80,14 +80,12 @@ void DrawGlyph(DeviceContext& dc, const RECT& r, Pattern pattern, UINT state) {
 
 // A push-button face: raised, or sunken when pushed (flat when DFCS_FLAT).
 void DrawButtonFace(HDC hdc, RECT& r, UINT state) {
-    UINT edge = (state & (DFCS_PUSHED | DFCS_CHECKED)) ? EDGE_SUNKEN : EDGE_RAISED;
+    const UINT edge = (state & (DFCS_PUSHED | DFCS_CHECKED)) ? EDGE_SUNKEN : EDGE_RAISED;
     UINT flags = BF_RECT | BF_MIDDLE | BF_SOFT | BF_ADJUST;
     if (state & DFCS_FLAT)
         flags |= BF_FLAT;
     if (state & DFCS_MONO)
         flags |= BF_MONO;
-    if ((state & DFCS_PUSHED) && !(state & DFCS_FLAT))
-        edge = BDR_SUNKENOUTER, flags = (flags & ~BF_SOFT);
     DrawEdge(hdc, &r, edge, flags);
 }
 

@@ -159,3 +159,49 @@ TEST_F(GdiTest, RegionFromColourKeyedBitmap) {
 
 } // namespace
 } // namespace gditest
+
+namespace gditest {
+namespace {
+
+TEST_F(GdiTest, RegionPaintersFollowTheRegionInLogicalCoordinates) {
+    MemoryCanvas c(6, 4);
+    SetViewportOrgEx(c.dc(), 1, 0, nullptr);
+    HRGN region = CreateRectRgn(0, 0, 4, 4);
+    HRGN hole = CreateRectRgn(1, 1, 3, 3);
+    CombineRgn(region, region, hole, RGN_DIFF);
+    FillRgn(c.dc(), region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InvertRgn(c.dc(), hole);
+    InvertRgn(c.dc(), hole); // twice: back as it was
+    SetViewportOrgEx(c.dc(), 0, 0, nullptr);
+    EXPECT_EQ(c.Rows(6, 4, RGB(0, 0, 0)),
+              (std::vector<std::string>{".####.", ".#..#.", ".#..#.", ".####."}));
+    InvertRgn(c.dc(), hole); // now at device (1, 1) without the viewport shift
+    EXPECT_EQ(c.Rows(6, 4, RGB(0, 0, 0)),
+              (std::vector<std::string>{".####.", "..#.#.", "..#.#.", ".####."}));
+    DeleteObject(region);
+    DeleteObject(hole);
+}
+
+TEST_F(GdiTest, FrameRgnPaintsTheInsideBorder) {
+    MemoryCanvas c(5, 5);
+    HRGN region = CreateRectRgn(0, 0, 5, 5);
+    FrameRgn(c.dc(), region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 2, 1);
+    EXPECT_EQ(c.Rows(5, 5, RGB(0, 0, 0)),
+              (std::vector<std::string>{"#####", "##.##", "##.##", "##.##", "#####"}));
+    DeleteObject(region);
+}
+
+TEST_F(GdiTest, SelectingARegionSetsTheClipAndAnswersItsKind) {
+    MemoryCanvas c(4, 4);
+    HRGN region = CreateRectRgn(1, 1, 3, 3);
+    EXPECT_EQ(reinterpret_cast<std::intptr_t>(SelectObject(c.dc(), region)), SIMPLEREGION);
+    DeleteObject(region); // the DC keeps its own copy
+    RECT all{0, 0, 4, 4};
+    FillRect(c.dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SelectClipRgn(c.dc(), nullptr);
+    EXPECT_EQ(c.Rows(4, 4, RGB(0, 0, 0)),
+              (std::vector<std::string>{"....", ".##.", ".##.", "...."}));
+}
+
+} // namespace
+} // namespace gditest
