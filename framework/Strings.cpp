@@ -7,6 +7,7 @@
 #include "framework/StringUtils.h"
 #include "framework/UpdateScope.h"
 
+#include <limits>
 #include <vector>
 
 namespace fw {
@@ -186,8 +187,11 @@ void TStrings::SetValues(const std::string& name, const std::string& value) {
 }
 
 void TStrings::LoadFromStream(TStream& stream) {
-    const std::int64_t size = stream.Size() - stream.Position();
-    std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(size, 0)), '\0');
+    const std::int64_t size = std::max<std::int64_t>(stream.Size() - stream.Position(), 0);
+    // The framework's strings hold at most 2^31 - 1 bytes; refuse before allocating.
+    if (size > std::numeric_limits<std::int32_t>::max())
+        throw EOutOfMemory("Out of memory");
+    std::string bytes(static_cast<std::size_t>(size), '\0');
     stream.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
     std::string_view text(bytes);
     if (text.starts_with("\xEF\xBB\xBF"))

@@ -239,5 +239,23 @@ TEST(StringList, LoadsFromTheStreamPositionAndSavesText) {
         "one\r\ntwo\r\n");
 }
 
+// A stream that claims more bytes than a string list can hold.
+class THugeStream : public TStream {
+public:
+    std::int64_t Read(void*, std::int64_t) override { return 0; }
+    std::int64_t Write(const void*, std::int64_t) override { return 0; }
+    std::int64_t Seek(std::int64_t, TSeekOrigin origin) override {
+        return origin == TSeekOrigin::soEnd ? std::int64_t(1) << 40 : 0;
+    }
+};
+
+TEST(StringList, RefusesAStreamTooLargeToHoldAndKeepsItsStrings) {
+    TStringList list;
+    list.Add("kept");
+    THugeStream huge;
+    EXPECT_THROW(list.LoadFromStream(huge), EOutOfMemory);
+    EXPECT_EQ(Items(list), (Lines{"kept"}));
+}
+
 } // namespace
 } // namespace fw
