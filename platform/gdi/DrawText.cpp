@@ -27,6 +27,37 @@ bool IsWide(char32_t c) {
            (c >= 0x20000 && c <= 0x3FFFF);
 }
 
+// Punctuation that must not begin a line: it stays with the character before it.
+bool IsClosingPunctuation(char32_t c) {
+    switch (c) {
+    case U'，':
+    case U'。':
+    case U'、':
+    case U'；':
+    case U'：':
+    case U'？':
+    case U'！':
+    case U'）':
+    case U'」':
+    case U'』':
+    case U'】':
+    case U'》':
+    case U'〉':
+    case U'”':
+    case U'’':
+    case U',':
+    case U'.':
+    case U';':
+    case U':':
+    case U'?':
+    case U'!':
+    case U')':
+        return true;
+    default:
+        return false;
+    }
+}
+
 // One character of laid-out text.
 struct Cell {
     char32_t code;
@@ -91,6 +122,8 @@ public:
                         lastBreak = end; // the space that overflows ends the line
                     } else if (IsWide(c) || (end > start && IsWide(cells_[end - 1].code))) {
                         lastBreak = end;
+                        if (IsClosingPunctuation(c) && end - 1 > start)
+                            lastBreak = end - 1;
                     }
                     break;
                 }

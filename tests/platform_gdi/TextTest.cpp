@@ -214,6 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"SingleLineIgnoresLineFeeds", "a\nb", 100, DT_SINGLELINE, 12, 13},
         LayoutCase{"ChineseBreaksAnywhere", "中文中文中文", 30, DT_WORDBREAK, 24, 39},
         LayoutCase{"LatinBreaksAtSpaces", "aaa bbb ccc", 45, DT_WORDBREAK, 42, 26},
+        LayoutCase{"ClosingPunctuationNeverStartsALine", "中文，好", 24, DT_WORDBREAK, 24, 39},
         LayoutCase{"MixedBreaksBeforeChinese", "abc中文", 40, DT_WORDBREAK, 30, 26},
         LayoutCase{"LongWordIsCutWhenNothingElseFits", "abcdefghij", 30, DT_WORDBREAK, 30, 26},
         LayoutCase{"NoWrapWithoutWordBreak", "aaa bbb ccc", 45, 0, 66, 13},
