@@ -1,5 +1,6 @@
 #include "http/NetAntiFreeze.h"
 
+#include "framework/ClassBuilder.h"
 #include "http/NetException.h"
 
 #include <thread>
@@ -55,4 +56,17 @@ void TNetAntiFreeze::Process() {
     if (dispatch) {
         dispatch();
     }
+}
+
+const fw::TClassInfo& TNetAntiFreeze::StaticClass() {
+    static const fw::TClassInfo info =
+        fw::TClassBuilder<TNetAntiFreeze, TNetAntiFreezeBase>("TNetAntiFreeze")
+            .Property("Active", &TNetAntiFreeze::Active, &TNetAntiFreeze::SetActive)
+            .Property("ApplicationHasPriority", &TNetAntiFreeze::ApplicationHasPriority,
+                      &TNetAntiFreeze::SetApplicationHasPriority)
+            .Property("IdleTimeOut", &TNetAntiFreeze::IdleTimeOut, &TNetAntiFreeze::SetIdleTimeOut)
+            .Property("OnlyWhenIdle", &TNetAntiFreeze::OnlyWhenIdle,
+                      &TNetAntiFreeze::SetOnlyWhenIdle)
+            .Build();
+    return info;
 }

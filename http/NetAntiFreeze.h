@@ -44,8 +44,10 @@ private:
     bool FOnlyWhenIdle = true;
 };
 
+// The published component, as a form definition names it.
 class TNetAntiFreeze : public TNetAntiFreezeBase {
-public:
+    FW_CLASS(TNetAntiFreeze, TNetAntiFreezeBase)
+
     // How a turn reaches the GUI thread's queue: the application's step that
     // dispatches every pending message, and one that dispatches the first pending
     // message when there is one. The application installs them at start.

@@ -1,5 +1,6 @@
 #include "http/NetHTTP.h"
 
+#include "framework/ClassBuilder.h"
 #include "http/NetCookieManager.h"
 #include "http/NetHTTPProtocol.h"
 #include "http/NetText.h"
@@ -205,4 +206,24 @@ void TNetCustomHTTP::DecideKeepAlive() {
         }
     }
     FResponse.SetKeepAlive(alive);
+}
+
+const fw::TClassInfo& TNetHTTP::StaticClass() {
+    static const fw::TClassInfo info =
+        fw::TClassBuilder<TNetHTTP, TNetCustomHTTP>("TNetHTTP")
+            .Property("AllowCookies", &TNetHTTP::AllowCookies, &TNetHTTP::SetAllowCookies)
+            .Property("ConnectTimeout", &TNetHTTP::ConnectTimeout, &TNetHTTP::SetConnectTimeout)
+            .Property("HandleRedirects", &TNetHTTP::HandleRedirects, &TNetHTTP::SetHandleRedirects)
+            .Property("HTTPOptions", &TNetHTTP::HTTPOptions, &TNetHTTP::SetHTTPOptions)
+            .Property("MaxAuthRetries", &TNetHTTP::MaxAuthRetries, &TNetHTTP::SetMaxAuthRetries)
+            .Property("MaxHeaderLines", &TNetHTTP::MaxHeaderLines, &TNetHTTP::SetMaxHeaderLines)
+            .Property("ProtocolVersion", &TNetHTTP::ProtocolVersion, &TNetHTTP::SetProtocolVersion)
+            .Property("ReadTimeout", &TNetHTTP::ReadTimeout, &TNetHTTP::SetReadTimeout)
+            .Property("RedirectMaximum", &TNetHTTP::RedirectMaximum, &TNetHTTP::SetRedirectMaximum)
+            .Property("OnWorkBegin", &TNetHTTP::OnWorkBegin, &TNetHTTP::SetOnWorkBegin)
+            .Property("OnWork", &TNetHTTP::OnWork, &TNetHTTP::SetOnWork)
+            .Property("OnWorkEnd", &TNetHTTP::OnWorkEnd, &TNetHTTP::SetOnWorkEnd)
+            .Property("OnRedirect", &TNetHTTP::OnRedirect, &TNetHTTP::SetOnRedirect)
+            .Build();
+    return info;
 }

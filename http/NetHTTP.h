@@ -2,6 +2,8 @@
 // The HTTP/1.1 client component: GET of one resource into a stream, following
 // redirects, keeping the connection alive where the reply allows, with cookies.
 
+#include "framework/EnumInfo.h"
+#include "framework/Set.h"
 #include "http/NetException.h"
 #include "http/NetHTTPHeaderInfo.h"
 #include "http/NetTCPClient.h"
@@ -9,7 +11,6 @@
 
 #include <functional>
 #include <memory>
-#include <set>
 #include <span>
 #include <string>
 
@@ -43,7 +44,8 @@ private:
 };
 
 enum class TNetHTTPOption { hoInProcessAuth, hoKeepOrigProtocol, hoForceEncodeParams };
-using TNetHTTPOptions = std::set<TNetHTTPOption>;
+FW_ENUM_NAMES(TNetHTTPOption, "hoInProcessAuth", "hoKeepOrigProtocol", "hoForceEncodeParams");
+using TNetHTTPOptions = fw::TSet<TNetHTTPOption>;
 
 // May change whether a redirect is followed, where to and with which method.
 using TNetHTTPRedirectEvent = std::function<void(
@@ -84,6 +86,7 @@ public:
     // The cookie store, made at the first reply when AllowCookies is set.
     TNetCookieManager* CookieManager() const { return FCookieManager.get(); }
 
+    const TNetHTTPRedirectEvent& OnRedirect() const { return FOnRedirect; }
     void SetOnRedirect(TNetHTTPRedirectEvent handler) { FOnRedirect = std::move(handler); }
 
 protected:
@@ -119,7 +122,8 @@ private:
     TNetHTTPRedirectEvent FOnRedirect;
 };
 
+// The published component, as a form definition names it.
 class TNetHTTP : public TNetCustomHTTP {
-public:
+    FW_CLASS(TNetHTTP, TNetCustomHTTP)
     using TNetCustomHTTP::TNetCustomHTTP;
 };

@@ -2,6 +2,7 @@
 // The request and response header objects of the HTTP client: named fields that
 // are built into, or parsed from, the raw header lines.
 
+#include "framework/EnumInfo.h"
 #include "framework/Stream.h"
 #include "http/NetHeaderList.h"
 
@@ -109,6 +110,7 @@ private:
 };
 
 enum class TNetHTTPProtocolVersion { pv1_0, pv1_1 };
+FW_ENUM_NAMES(TNetHTTPProtocolVersion, "pv1_0", "pv1_1");
 
 class TNetHTTPResponse : public TNetResponseHeaderInfo {
     NET_HEADER_FIELD(std::string, ResponseText, {});
