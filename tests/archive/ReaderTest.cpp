@@ -22,6 +22,8 @@ TEST_F(Reader, ListsPathsSizesAndFolders) {
         EXPECT_EQ(FReader->GetItemSize(i), expected[i].size);
         EXPECT_EQ(FReader->GetItemIsFolder(i), expected[i].folder);
     }
+    // The zip handler keeps no name apart from the path.
+    EXPECT_EQ(FReader->GetItemName(1), "");
     // The library itself would crash on an index past its items.
     const std::string outOfRange = "Item index 3 is out of range (the archive has 3 items)";
     EXPECT_EQ(ErrorOf([&] { FReader->GetItemIsFolder(3); }), outOfRange);
