@@ -2,6 +2,7 @@
 // (active or inactive) with icon, text and buttons, menu row, client edge and
 // scroll bars. The caption row is composed off screen and copied once.
 
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/SystemMetrics.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/ClassicPainter.h"
@@ -91,6 +92,22 @@ void PaintCaptionText(HDC hdc, const Window& w, const NonClientLayout& l, bool a
     DeleteObject(font);
 }
 
+// The window's small icon, else the class's, at the caption's left end.
+void PaintCaptionIcon(HDC hdc, HWND hwnd, const NonClientLayout& l) {
+    if (IsRectEmpty(&l.sysIcon))
+        return;
+    auto icon = reinterpret_cast<HICON>(SendMessage(hwnd, WM_GETICON, ICON_SMALL, 0));
+    if (icon == nullptr)
+        icon = reinterpret_cast<HICON>(SendMessage(hwnd, WM_GETICON, ICON_BIG, 0));
+    if (icon == nullptr)
+        icon = reinterpret_cast<HICON>(GetClassLongPtr(hwnd, GCLP_HICONSM));
+    if (icon == nullptr)
+        icon = reinterpret_cast<HICON>(GetClassLongPtr(hwnd, GCLP_HICON));
+    if (icon != nullptr)
+        DrawIconEx(hdc, l.sysIcon.left, l.sysIcon.top, icon, RectWidth(l.sysIcon),
+                   RectHeight(l.sysIcon), 0, nullptr, DI_NORMAL);
+}
+
 // The caption row is built in a memory bitmap and copied with one BitBlt.
 void PaintCaption(HDC hdc, HWND hwnd, const Window& w, const NonClientLayout& l) {
     const RECT& c = l.caption;
@@ -100,6 +117,7 @@ void PaintCaption(HDC hdc, HWND hwnd, const Window& w, const NonClientLayout& l)
     const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
     SetViewportOrgEx(memory, -c.left, -c.top, nullptr);
     PaintCaptionBackground(memory, c, active);
+    PaintCaptionIcon(memory, hwnd, l);
     PaintCaptionText(memory, w, l, active);
     PaintCaptionButton(memory, l.closeButton, Glyph::Close, w.pressedButton == HTCLOSE,
                        !(GetClassLong(hwnd, GCL_STYLE) & CS_NOCLOSE));

@@ -4,6 +4,7 @@
 // written as PNG files to look at).
 
 #include "WindowTestSupport.h"
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/PngWriter.h"
 #include "platform/user/BackendSupport.h"
 
@@ -155,6 +156,26 @@ TEST_F(PaintingTest, ClassicFrameWithCaptionAndScrollBarsActiveAndInactive) {
     info.nPos = 30;
     SetScrollInfo(main, SB_VERT, &info, TRUE);
     SetScrollInfo(main, SB_HORZ, &info, TRUE);
+    // A green 16 x 16 icon, fully opaque.
+    HDC screen = GetDC(main);
+    HBITMAP color = CreateCompatibleBitmap(screen, 16, 16);
+    ReleaseDC(main, screen);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, color);
+    HBRUSH green = CreateSolidBrush(kGreen);
+    RECT square{0, 0, 16, 16};
+    FillRect(memory, &square, green);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(green);
+    const std::vector<BYTE> zeros(32, 0);
+    ICONINFO iconInfo;
+    iconInfo.hbmColor = color;
+    iconInfo.hbmMask = CreateBitmap(16, 16, 1, 1, zeros.data());
+    HICON icon = CreateIconIndirect(&iconInfo);
+    DeleteObject(iconInfo.hbmMask);
+    DeleteObject(color);
+    SendMessage(main, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     const Surface active = display->Capture(main);
     EXPECT_TRUE(display->WritePng(main, "classic_frame_active.png"));
     HWND other = Create("other", WS_POPUP | WS_VISIBLE, RECT{600, 400, 700, 500});
@@ -164,6 +185,7 @@ TEST_F(PaintingTest, ClassicFrameWithCaptionAndScrollBarsActiveAndInactive) {
     // Caption colours at its left end (the gradient starts there).
     EXPECT_EQ(active.Row(10)[4], Pixel(GetSysColor(COLOR_ACTIVECAPTION)));
     EXPECT_EQ(inactive.Row(10)[4], Pixel(GetSysColor(COLOR_INACTIVECAPTION)));
+    EXPECT_EQ(active.Row(13)[14], Pixel(kGreen)) << "the small icon at the caption's left";
     // The outer frame line and the scroll-bar corner.
     EXPECT_EQ(active.Row(100)[0], Pixel(GetSysColor(COLOR_3DLIGHT)));
     EXPECT_EQ(active.Row(active.height - 10)[active.width - 12], Pixel(GetSysColor(COLOR_3DFACE)));
@@ -173,6 +195,8 @@ TEST_F(PaintingTest, ClassicFrameWithCaptionAndScrollBarsActiveAndInactive) {
         for (int x = 26; x < 120; ++x)
             textPixels += active.Row(y)[x] == Pixel(GetSysColor(COLOR_CAPTIONTEXT));
     EXPECT_GT(textPixels, 20);
+    DestroyWindow(main);
+    DestroyIcon(icon);
 }
 
 TEST_F(PaintingTest, PrintDrawsTheSamePictureIntoAnyDC) {
