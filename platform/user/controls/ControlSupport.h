@@ -98,6 +98,19 @@ private:
     int saved_;
 };
 
+// A memory DC for measuring text with a control's font, owned by the control.
+class MeasuringDc {
+public:
+    MeasuringDc() : hdc_(CreateCompatibleDC(nullptr)) {}
+    ~MeasuringDc() { DeleteDC(hdc_); }
+    MeasuringDc(const MeasuringDc&) = delete;
+    MeasuringDc& operator=(const MeasuringDc&) = delete;
+    HDC Dc() const { return hdc_; }
+
+private:
+    HDC hdc_;
+};
+
 // GetDC/ReleaseDC.
 class WindowDc {
 public:

@@ -10,19 +10,6 @@
 
 namespace win::controls {
 
-// A memory DC for measuring text with a control's font, owned by the control.
-class MeasuringDc {
-public:
-    MeasuringDc() : hdc_(CreateCompatibleDC(nullptr)) {}
-    ~MeasuringDc() { DeleteDC(hdc_); }
-    MeasuringDc(const MeasuringDc&) = delete;
-    MeasuringDc& operator=(const MeasuringDc&) = delete;
-    HDC Dc() const { return hdc_; }
-
-private:
-    HDC hdc_;
-};
-
 class Edit {
 public:
     explicit Edit(HWND hwnd);

@@ -3,7 +3,9 @@
 // would be dropped by the linker, and their classes with them.
 
 #include "platform/user/controls/Button.h"
+#include "platform/user/controls/ComboBox.h"
 #include "platform/user/controls/Edit.h"
+#include "platform/user/controls/ListBox.h"
 #include "platform/user/controls/Static.h"
 
 namespace win {
@@ -13,6 +15,8 @@ void InitCommonControls() {
         controls::Button::Register();
         controls::Static::Register();
         controls::Edit::Register();
+        controls::ListBox::Register();
+        controls::ComboBox::Register();
         return true;
     }();
     (void)registered;
