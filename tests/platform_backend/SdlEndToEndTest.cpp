@@ -89,6 +89,17 @@ TEST(SdlEndToEndTest, CaptionDragAndClickFromXdotool) {
     // (250, 250) on screen is client (86, 87): the window's client area starts
     // at (164, 163) after the move.
     EXPECT_EQ(clicks.front(), (POINT{86, 87}));
+
+    // A window region cuts the real window's shape: only the top-left
+    // 100 x 100 pixels stay, the root window shows through elsewhere.
+    SetWindowRgn(main, CreateRectRgn(0, 0, 100, 100), TRUE);
+    PumpUntil([] { return false; }, 300);
+    const std::string inside = RunWithDisplay(
+        server.Display(), "import -window root -crop 1x1+200+200 -depth 8 txt:- | tail -1");
+    const std::string outside = RunWithDisplay(
+        server.Display(), "import -window root -crop 1x1+300+300 -depth 8 txt:- | tail -1");
+    EXPECT_NE(inside.find("#FFFFFF"), std::string::npos) << inside;
+    EXPECT_NE(outside.find("#000000"), std::string::npos) << outside;
     DestroyWindow(main);
 }
 

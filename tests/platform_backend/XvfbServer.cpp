@@ -28,7 +28,8 @@ XvfbServer::XvfbServer() {
         }
         for (int wait = 0; wait < 100 && !std::filesystem::exists(socket); ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (std::filesystem::exists(socket))
+        // Another server may have taken the number meanwhile: ours must live.
+        if (std::filesystem::exists(socket) && waitpid(pid_, nullptr, WNOHANG) == 0)
             return;
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
