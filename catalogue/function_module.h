@@ -24,8 +24,9 @@ struct TListingLists {
 // Walks root breadth-first and appends every channel file to the lists (it does
 // not clear them). Each folder's entries are taken in byte order of their names;
 // links to folders are followed, but each real folder is walked once; a folder
-// that cannot be listed contributes nothing. Returns the status text, which
-// counts the entries of TVList.
+// that cannot be listed contributes nothing, and an empty root names no folder.
+// Only regular files (or links to them) can be channel files. Returns the status
+// text, which counts the entries of TVList; the caller shows it.
 std::string ScanListingFolder(std::string_view root, const TListingLists& lists);
 
 // "共N个频道 " followed by the welcome notice and a blank.
