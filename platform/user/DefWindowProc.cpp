@@ -217,7 +217,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCCREATE:
         return OnNcCreate(hwnd, reinterpret_cast<const CREATESTRUCT*>(lParam));
     case WM_NCCALCSIZE:
-        return CalculateNonClientSize(hwnd, wParam != FALSE, lParam);
+        return CalculateNonClientSize(hwnd, lParam);
     case WM_NCHITTEST:
         return NonClientHitTest(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCPAINT:

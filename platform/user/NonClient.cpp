@@ -35,7 +35,7 @@ NonClientLayout LayoutOf(HWND hwnd) {
                                     SIZE{RectWidth(w->rect), RectHeight(w->rect)}, HasMenuRow(*w));
 }
 
-LRESULT CalculateNonClientSize(HWND hwnd, bool validRects, LPARAM lParam) {
+LRESULT CalculateNonClientSize(HWND hwnd, LPARAM lParam) {
     const Window* w = Find(hwnd);
     auto* rect = reinterpret_cast<RECT*>(lParam);
     if (w == nullptr || rect == nullptr)
@@ -44,7 +44,6 @@ LRESULT CalculateNonClientSize(HWND hwnd, bool validRects, LPARAM lParam) {
         w->style, w->exStyle, SIZE{RectWidth(*rect), RectHeight(*rect)}, HasMenuRow(*w));
     *rect = Offset(layout.client, rect->left, rect->top);
     // The whole client area is redrawn after a change: no valid rectangles to keep.
-    (void)validRects;
     return 0;
 }
 

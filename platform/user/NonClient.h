@@ -8,7 +8,9 @@
 namespace win {
 
 NonClientLayout LayoutOf(HWND hwnd);
-LRESULT CalculateNonClientSize(HWND hwnd, bool validRects, LPARAM lParam);
+// The client rectangle replaces the window rectangle in the RECT at lParam
+// (for wParam TRUE, the first rectangle of NCCALCSIZE_PARAMS).
+LRESULT CalculateNonClientSize(HWND hwnd, LPARAM lParam);
 LRESULT NonClientHitTest(HWND hwnd, POINT screen);
 // Draws the frame, caption and scroll bars into `hdc` (window coordinates), or
 // into a window DC clipped to `screenRegion` (null or 1: the whole frame).

@@ -46,10 +46,11 @@ void Invalidate(Window& w, HRGN area, UINT flags) {
     if (flags & RDW_ERASE)
         w.eraseNeeded = true;
     if (flags & RDW_FRAME) {
-        OwnedRegion frame = OwnedRegion::Rect(WholeWindow(w));
-        frame.Combine(w.client, RGN_DIFF);
-        frame.Combine(area, RGN_AND);
-        if (!frame.IsEmpty())
+        // Any part of the area's bounds outside the client rectangle is frame.
+        RECT box;
+        RECT inside;
+        GetRgnBox(area, &box);
+        if (!IsRectEmpty(&box) && (!IntersectRect(&inside, &box, &w.client) || !(inside == box)))
             w.frameNeeded = true;
     }
     if (w.updateRegion.IsEmpty())

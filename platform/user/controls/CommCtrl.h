@@ -79,6 +79,7 @@ constexpr UINT CDIS_FOCUS = 0x0010;
 constexpr UINT CDIS_HOT = 0x0040;
 
 constexpr UINT CCM_SETBKCOLOR = 0x2001;
+constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 
 // Tab control.
 constexpr DWORD TCS_SCROLLOPPOSITE = 0x0001;

@@ -6,6 +6,8 @@
 #include "platform/user/controls/ComboBox.h"
 #include "platform/user/controls/Edit.h"
 #include "platform/user/controls/ListBox.h"
+#include "platform/user/controls/ProgressBar.h"
+#include "platform/user/controls/StatusBar.h"
 #include "platform/user/controls/Static.h"
 
 namespace win {
@@ -17,6 +19,8 @@ void InitCommonControls() {
         controls::Edit::Register();
         controls::ListBox::Register();
         controls::ComboBox::Register();
+        controls::ProgressBar::Register();
+        controls::StatusBar::Register();
         return true;
     }();
     (void)registered;
