@@ -94,6 +94,9 @@ void T7zInArchive::OpenFile(const std::string& FileName) {
 }
 
 SEVENZIP_CALLS_LIBRARY_OBJECTS void T7zInArchive::OpenStream(IInStream* stream) {
+    // The library would read through a null stream.
+    if (stream == nullptr)
+        throw fw::Exception(ResultCodeMessage(win::E_POINTER));
     const TComPtr<IInArchive> handler = GetInArchive();
     FCallbackFailure = nullptr;
     HRESULT result;
@@ -187,6 +190,8 @@ SEVENZIP_CALLS_LIBRARY_OBJECTS void T7zInArchive::RunExtract(const std::uint32_t
     if (indices != nullptr) {
         for (std::uint32_t i = 0; i < count; ++i)
             RequireItem(indices[i]);
+    } else if (count != kAllItems && count != 0) {
+        throw fw::Exception(ResultCodeMessage(win::E_POINTER));
     }
     RequireIntactArchive();
     FCallbackFailure = nullptr;

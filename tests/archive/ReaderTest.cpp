@@ -32,6 +32,9 @@ TEST_F(Reader, ListsPathsSizesAndFolders) {
     const std::uint32_t items[] = {0, 3};
     EXPECT_EQ(ErrorOf([&] { FReader->ExtractItems(items, 2, true, nullptr, nullptr); }),
               outOfRange);
+    EXPECT_EQ(ErrorOf([&] { FReader->ExtractItems(nullptr, 2, true, nullptr, nullptr); }),
+              "Invalid pointer");
+    EXPECT_EQ(ErrorOf([&] { FReader->OpenStream(nullptr); }), "Invalid pointer");
 }
 
 TEST_F(Reader, DecodesNamesStoredWithoutTheUtf8FlagWhateverTheProcessLocale) {
