@@ -173,14 +173,14 @@ void TNetCustomHTTP::SendRequestHead() {
     }
 }
 
-void TNetCustomHTTP::ProcessCookies() {
+void TNetCustomHTTP::ProcessCookies(const TNetHeaderList& AHeaders) {
     if (FCookieManager == nullptr && FAllowCookies) {
         FCookieManager = fw::MakeComponent<TNetCookieManager>();
     }
     if (FCookieManager == nullptr) {
         return;
     }
-    FCookieManager->AddServerCookies(FResponse.RawHeaders(), FURL);
+    FCookieManager->AddServerCookies(AHeaders, FURL);
 }
 
 void TNetCustomHTTP::AddCookieLines() {

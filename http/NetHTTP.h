@@ -99,7 +99,8 @@ private:
     void PrepareRequest();
     void ConnectToHost();
     void SendRequestHead();
-    void ProcessCookies();
+    // Takes the cookies of a reply's headers (or of a page's declarations) in.
+    void ProcessCookies(const TNetHeaderList& AHeaders);
     void AddCookieLines();
     // Whether the connection may stay open after the reply just read.
     void DecideKeepAlive();

@@ -2,6 +2,7 @@
 
 #include "framework/MemoryStream.h"
 #include "http/NetCharset.h"
+#include "http/NetHTMLMeta.h"
 #include "http/NetHTTP.h"
 #include "http/NetText.h"
 
@@ -39,7 +40,7 @@ TNetHTTPResponse& TNetHTTPProtocol::Response() {
 void TNetHTTPProtocol::ReadResponse() {
     do {
         ReadResponseHead();
-        FHTTP.ProcessCookies();
+        FHTTP.ProcessCookies(Response().RawHeaders());
     } while (Response().ResponseCode() == 100);
 }
 
@@ -47,6 +48,7 @@ void TNetHTTPProtocol::ReadResponseHead() {
     IO().SetReadTimeout(FHTTP.ConnectTimeout());
     Response().SetResponseText(IO().ReadLn());
     Response().RawHeaders().Clear();
+    Response().MetaHTTPEquiv().Clear();
     ReadHeaderLines();
     Response().ProcessHeaders();
 }
@@ -142,6 +144,42 @@ TNetHTTPWhatsNext TNetHTTPProtocol::ErrorReply(int AWait, std::span<const int> A
 }
 
 void TNetHTTPProtocol::ReadContent(fw::TStream* ATarget, int AWait) {
+    if (ATarget == nullptr || !TextIsSame(Response().ContentType(), "text/html")) {
+        ReadBody(ATarget, AWait);
+        return;
+    }
+    // A page is scanned for the header values it declares, so it is read into
+    // memory first when the target cannot show its bytes.
+    auto* memory = dynamic_cast<fw::TCustomMemoryStream*>(ATarget);
+    fw::TMemoryStream temporary;
+    fw::TCustomMemoryStream& page = memory != nullptr ? *memory : temporary;
+    const std::int64_t start = page.Position();
+    ReadBody(&page, AWait);
+    std::string_view bytes(static_cast<const char*>(page.Memory()), std::size_t(page.Size()));
+    ApplyMetaHTTPEquiv(bytes.substr(std::size_t(start)));
+    if (memory == nullptr && temporary.Size() > 0) {
+        temporary.SetPosition(0);
+        ATarget->CopyFrom(temporary, temporary.Size());
+    }
+}
+
+void TNetHTTPProtocol::ApplyMetaHTTPEquiv(std::string_view page) {
+    TNetHeaderList& meta = Response().MetaHTTPEquiv();
+    ParseMetaHTTPEquiv(page, meta);
+    TNetResponseHeaderInfo declared;
+    declared.RawHeaders() = meta;
+    declared.ProcessHeaders();
+    // A charset the reply's own header names stands; a page only fills one in.
+    bool headerNamesCharset =
+        TextPos("charset", Response().RawHeaders().Values("Content-Type")) != std::string::npos;
+    if (!headerNamesCharset && !declared.RawHeaders().Values("Content-Type").empty() &&
+        !declared.CharSet().empty()) {
+        Response().SetCharSet(declared.CharSet());
+    }
+    FHTTP.ProcessCookies(meta);
+}
+
+void TNetHTTPProtocol::ReadBody(fw::TStream* ATarget, int AWait) {
     TNetHTTPResponse& response = Response();
     if (TextPos("chunked", response.TransferEncoding()) != std::string::npos) {
         ReadChunked(ATarget);

@@ -5,6 +5,7 @@
 #include "framework/Stream.h"
 
 #include <span>
+#include <string_view>
 
 class TNetCustomHTTP;
 class TNetIOHandler;
@@ -33,6 +34,9 @@ private:
     // The body into ATarget, or dropped when there is none; AWait ms for its first
     // bytes (kNoWait: as long as it takes).
     void ReadContent(fw::TStream* ATarget, int AWait);
+    void ReadBody(fw::TStream* ATarget, int AWait);
+    // Takes in what an HTML page declares: its charset and its cookies.
+    void ApplyMetaHTTPEquiv(std::string_view page);
     bool WaitForContent(int AWait);
     void ReadChunked(fw::TStream* ATarget);
     void ReadTrailers();

@@ -204,6 +204,16 @@ TEST_F(NetHTTPTest, StoresAndSendsCookies) {
     EXPECT_EQ(cookieLines(requests[3]), (Texts{"Cookie: a=2", "Cookie2: $Version=\"1\""}));
 }
 
+TEST_F(NetHTTPTest, APageCanSetCookies) {
+    const std::string page = "<meta http-equiv=\"Set-Cookie\" content=\"m=1; path=/\">";
+    ScriptedServer server({Ok(page, "Content-Type: text/html\r\n"), Ok("")});
+    http.Get(server.URL("/"), stream);
+    http.Get(server.URL("/"), stream);
+    EXPECT_EQ(Contents(stream), page);
+    EXPECT_EQ(http.Response().MetaHTTPEquiv().Count(), 0u);
+    EXPECT_NE(server.Requests()[1].head.find("\r\nCookie: m=1\r\n"), std::string::npos);
+}
+
 TEST_F(NetHTTPTest, UnsupportedAddresses) {
     EXPECT_THROW(
         {

@@ -122,6 +122,18 @@ const WireCase kCases[] = {
      "HTTP/1.1 404 Not Found",
      404,
      "\xE6\xB2\xA1\xE6\x9C\x89!!"},
+    {"404 page declaring its charset",
+     {"HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: 82\r\n\r\n"
+      "<html><head><META HTTP-EQUIV='Content-Type' content=\"text/html; charset=gb2312\">"
+      "\xC3\xBB"},
+     false,
+     "",
+     {"begin read 82", "work read 82", "end read"},
+     "ENetHTTPProtocolException",
+     "HTTP/1.1 404 Not Found",
+     404,
+     "<html><head><META HTTP-EQUIV='Content-Type' content=\"text/html; charset=gb2312\">"
+     "\xE6\xB2\xA1"},
     {"500 with a Latin-1 body",
      {"HTTP/1.0 500 Oops\r\nContent-Type: text/plain\r\nContent-Length: 2\r\n\r\n\xE9!"},
      false,

@@ -89,3 +89,28 @@ TEST(NetHTTPResponse, StatusCodes) {
 }
 
 } // namespace
+
+#include "http/NetHTMLMeta.h"
+
+namespace {
+
+TEST(NetHTMLMeta, ReadsDeclarations) {
+    struct {
+        const char* html;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"<meta http-equiv=\"Set-Cookie\" content=\"a=1\">", {"Set-Cookie: a=1"}},
+        {"<META HTTP-EQUIV=Refresh CONTENT='5; url=x'/>", {"Refresh: 5; url=x"}},
+        {"<meta charset=utf-8><meta name=x content=y>", {"Content-Type: text/html; charset=utf-8"}},
+        {"<metadata http-equiv=a content=b>", {}},
+        {"<meta http-equiv=\"unterminated content=", {}},
+        {"<meta", {}},
+    };
+    for (const auto& c : cases) {
+        TNetHeaderList list;
+        ParseMetaHTTPEquiv(c.html, list);
+        EXPECT_EQ(list.Lines(), c.lines) << c.html;
+    }
+}
+
+} // namespace
