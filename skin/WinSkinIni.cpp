@@ -134,20 +134,17 @@ void TQuickIni::ReadSections(fw::TStrings* Strings) const {
 }
 
 void TQuickIni::ReadSection(const std::string& Section, fw::TStrings* Strings) const {
-    RequireStrings(Strings);
-    UpdateScope update(*Strings);
-    Strings->Clear();
-    const int header = FindSection(Section);
-    if (header < 0)
-        return;
-    for (int i = header + 1, end = SectionEnd(header); i < end; ++i) {
-        std::string key = KeyOf(FIniFile.Strings(i));
-        if (!key.empty())
-            Strings->Add(key);
-    }
+    FillFromSection(Section, Strings, KeyOf);
 }
 
 void TQuickIni::ReadSectionValues(const std::string& Section, fw::TStrings* Strings) const {
+    FillFromSection(Section, Strings, [](const std::string& line) { return line; });
+}
+
+// Clears Strings, then adds what `pick` makes of each line of the section,
+// leaving out empty results.
+void TQuickIni::FillFromSection(const std::string& Section, fw::TStrings* Strings,
+                                std::string (*pick)(const std::string& line)) const {
     RequireStrings(Strings);
     UpdateScope update(*Strings);
     Strings->Clear();
@@ -155,9 +152,9 @@ void TQuickIni::ReadSectionValues(const std::string& Section, fw::TStrings* Stri
     if (header < 0)
         return;
     for (int i = header + 1, end = SectionEnd(header); i < end; ++i) {
-        std::string line = FIniFile.Strings(i);
-        if (!line.empty())
-            Strings->Add(line);
+        std::string picked = pick(FIniFile.Strings(i));
+        if (!picked.empty())
+            Strings->Add(picked);
     }
 }
 

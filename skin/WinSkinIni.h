@@ -56,6 +56,8 @@ private:
         int line;         // its index in FIniFile
     };
 
+    void FillFromSection(const std::string& Section, fw::TStrings* Strings,
+                         std::string (*pick)(const std::string& line)) const;
     int FindSection(const std::string& Section) const;
     int SectionEnd(int header) const;
     int FindKey(int header, const std::string& Ident) const;

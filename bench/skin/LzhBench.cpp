@@ -64,34 +64,37 @@ const std::string& Input(int which) {
     return which == 0 ? text : pixels;
 }
 
-// The reference loops over the stock callbacks, framed as a compressed block.
-void BaselineCompress(fw::TMemoryStream& source, fw::TMemoryStream& dest) {
+// The reference loops over the stock callbacks of a TLZH, framed as a
+// compressed block.
+struct StockCallbacks {
+    StockCallbacks(fw::TMemoryStream& source, fw::TMemoryStream& dest) {
+        lzh.StreamIn = &source;
+        lzh.StreamOut = &dest;
+        source.SetPosition(0);
+        dest.SetPosition(0);
+    }
     skin::TLZH lzh;
-    lzh.StreamIn = &source;
-    lzh.StreamOut = &dest;
-    source.SetPosition(0);
-    dest.SetPosition(0);
+    skin::TReadProc get = [this](void* d, std::uint16_t n, std::uint16_t& got) {
+        lzh.GetBlockStream(d, n, got);
+    };
+    skin::TWriteProc put = [this](const void* d, std::uint16_t n, std::uint16_t& got) {
+        lzh.PutBlockStream(d, n, got);
+    };
+};
+
+void BaselineCompress(fw::TMemoryStream& source, fw::TMemoryStream& dest) {
+    StockCallbacks stock(source, dest);
     const std::int32_t length = static_cast<std::int32_t>(source.Size());
     dest.WriteBuffer(&length, 4);
     std::int32_t written = 0;
-    skin::reference::LZHPack(
-        written,
-        [&](void* d, std::uint16_t n, std::uint16_t& got) { lzh.GetBlockStream(d, n, got); },
-        [&](const void* d, std::uint16_t n, std::uint16_t& got) { lzh.PutBlockStream(d, n, got); });
+    skin::reference::LZHPack(written, stock.get, stock.put);
 }
 
 void BaselineDecompress(fw::TMemoryStream& source, fw::TMemoryStream& dest) {
-    skin::TLZH lzh;
-    lzh.StreamIn = &source;
-    lzh.StreamOut = &dest;
-    source.SetPosition(0);
-    dest.SetPosition(0);
+    StockCallbacks stock(source, dest);
     std::int32_t length = 0;
     source.ReadBuffer(&length, 4);
-    skin::reference::LZHUnpack(
-        length,
-        [&](void* d, std::uint16_t n, std::uint16_t& got) { lzh.GetBlockStream(d, n, got); },
-        [&](const void* d, std::uint16_t n, std::uint16_t& got) { lzh.PutBlockStream(d, n, got); });
+    skin::reference::LZHUnpack(length, stock.get, stock.put);
 }
 
 template <void (*Coder)(fw::TMemoryStream&, fw::TMemoryStream&)>

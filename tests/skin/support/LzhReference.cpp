@@ -151,13 +151,19 @@ struct State {
         dad[p] = NIL;
     }
 
-    int GetBit() {
+    // Both reading steps refill the same way: a byte at a time while eight bits
+    // or fewer remain, a missing byte reading as 0.
+    void Refill() {
         while (getlen <= 8) {
             std::uint8_t b = 0;
             unsigned i = GetOne(b) == 1 ? b : 0;
             getbuf = static_cast<std::uint16_t>(getbuf | (i << (8 - getlen)));
             getlen += 8;
         }
+    }
+
+    int GetBit() {
+        Refill();
         unsigned i = getbuf;
         getbuf = static_cast<std::uint16_t>(getbuf << 1);
         getlen--;
@@ -165,12 +171,7 @@ struct State {
     }
 
     int GetByte() {
-        while (getlen <= 8) {
-            std::uint8_t b = 0;
-            unsigned i = GetOne(b) == 1 ? b : 0;
-            getbuf = static_cast<std::uint16_t>(getbuf | (i << (8 - getlen)));
-            getlen += 8;
-        }
+        Refill();
         unsigned i = getbuf;
         getbuf = static_cast<std::uint16_t>(getbuf << 8);
         getlen -= 8;
