@@ -95,7 +95,8 @@ int OffsetClipRgn(HDC hdc, int dx, int dy) {
     if (!dc)
         return RGN_ERROR;
     if (dc->state.clip) {
-        dc->state.clip->Offset(dx, dy);
+        if (!dc->state.clip->OffsetWithinLimits(dx, dy))
+            return RGN_ERROR;
         dc->ClipChanged();
     }
     return ResultOf(*dc);

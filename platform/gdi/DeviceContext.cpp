@@ -4,6 +4,8 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/StockObjects.h"
 
+#include <algorithm>
+
 namespace win {
 
 namespace {
@@ -69,14 +71,22 @@ bool DeviceContext::TargetIsMono() const {
     return bitmap && bitmap->IsMono();
 }
 
+// Device coordinates are limited to 27 bits, as on Windows, so no sum of a
+// caller's coordinates and the origins can overflow.
+LONG ClampCoordinate(long long v) {
+    constexpr long long kLimit = 1LL << 27;
+    return LONG(std::clamp(v, -kLimit, kLimit));
+}
+
 POINT DeviceContext::LogicalToDevice(POINT p) const {
-    return {p.x - state.windowOrg.x + state.viewportOrg.x,
-            p.y - state.windowOrg.y + state.viewportOrg.y};
+    return {ClampCoordinate((long long)p.x - state.windowOrg.x + state.viewportOrg.x),
+            ClampCoordinate((long long)p.y - state.windowOrg.y + state.viewportOrg.y)};
 }
 
 POINT DeviceContext::ToTarget(POINT p) const {
     const POINT d = LogicalToDevice(p);
-    return {d.x + deviceOrigin_.x, d.y + deviceOrigin_.y};
+    return {ClampCoordinate((long long)d.x + deviceOrigin_.x),
+            ClampCoordinate((long long)d.y + deviceOrigin_.y)};
 }
 
 RECT DeviceContext::ToTarget(const RECT& r) const {
@@ -86,8 +96,10 @@ RECT DeviceContext::ToTarget(const RECT& r) const {
 }
 
 POINT DeviceContext::ToLogical(POINT t) const {
-    return {t.x - deviceOrigin_.x - state.viewportOrg.x + state.windowOrg.x,
-            t.y - deviceOrigin_.y - state.viewportOrg.y + state.windowOrg.y};
+    return {
+        ClampCoordinate((long long)t.x - deviceOrigin_.x - state.viewportOrg.x + state.windowOrg.x),
+        ClampCoordinate((long long)t.y - deviceOrigin_.y - state.viewportOrg.y +
+                        state.windowOrg.y)};
 }
 
 const Region& DeviceContext::Clip() const {

@@ -85,5 +85,6 @@ private:
 };
 
 DeviceContext* LookupDC(HDC hdc);
+LONG ClampCoordinate(long long v);
 
 } // namespace win

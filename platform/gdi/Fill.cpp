@@ -123,7 +123,8 @@ BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
     Brush* b = GdiHandleTable::Instance().FindAs<Brush>(ResolveBrush(brush));
     if (!dc || !object || !b || width < 0 || height < 0)
         return FALSE;
-    Region frame = FrameOf(object->region, width, height);
+    Region frame = FrameOf(object->region, std::min<LONG>(width, Region::kCoordinateLimit),
+                           std::min<LONG>(height, Region::kCoordinateLimit));
     const POINT o = dc->ToTarget(POINT{0, 0});
     frame.Offset(o.x, o.y);
     PaintRegion(*dc, frame, *b, 0xF0);

@@ -162,11 +162,11 @@ void DrawRadio(DeviceContext& dc, const RECT& r, UINT state) {
     const int size = 12;
     const POINT at = dc.ToTarget(Centered(r, size, size));
     const RECT outer{at.x, at.y, at.x + size, at.y + size};
-    const Region outerDisc = Region::FromRows(outer.top, EllipseRows(outer));
+    const Region outerDisc = EllipseRegion(outer);
     const RECT innerBox{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
-    const Region innerDisc = Region::FromRows(innerBox.top, EllipseRows(innerBox));
+    const Region innerDisc = EllipseRegion(innerBox);
     const RECT coreBox{outer.left + 2, outer.top + 2, outer.right - 2, outer.bottom - 2};
-    const Region core = Region::FromRows(coreBox.top, EllipseRows(coreBox));
+    const Region core = EllipseRegion(coreBox);
     const Region outerRing = Region::Combine(outerDisc, innerDisc, Region::Op::Diff);
     const Region innerRing = Region::Combine(innerDisc, core, Region::Op::Diff);
     // Each ring is split along the anti-diagonal into its lit and shaded halves.
@@ -189,7 +189,7 @@ void DrawRadio(DeviceContext& dc, const RECT& r, UINT state) {
         const RECT dotBox{outer.left + 4, outer.top + 4, outer.right - 4, outer.bottom - 4};
         auto ink =
             Brush::Solid(GetSysColor((state & DFCS_INACTIVE) ? COLOR_3DSHADOW : COLOR_WINDOWTEXT));
-        PaintRegion(dc, Region::FromRows(dotBox.top, EllipseRows(dotBox)), *ink, 0xF0);
+        PaintRegion(dc, EllipseRegion(dotBox), *ink, 0xF0);
     }
 }
 

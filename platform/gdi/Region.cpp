@@ -284,6 +284,18 @@ void Region::Offset(LONG dx, LONG dy) {
     }
 }
 
+bool Region::OffsetWithinLimits(LONG dx, LONG dy) {
+    if (rects_.empty())
+        return true;
+    const RECT box = Bounds();
+    auto inside = [](long long v) { return v >= -kCoordinateLimit && v <= kCoordinateLimit; };
+    if (!inside((long long)box.left + dx) || !inside((long long)box.right + dx) ||
+        !inside((long long)box.top + dy) || !inside((long long)box.bottom + dy))
+        return false;
+    Offset(dx, dy);
+    return true;
+}
+
 bool operator==(const Region& a, const Region& b) {
     return a.rects_ == b.rects_;
 }

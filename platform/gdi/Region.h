@@ -37,6 +37,10 @@ public:
     bool Contains(LONG x, LONG y) const;
     bool Intersects(const RECT& rect) const;
     void Offset(LONG dx, LONG dy);
+    // Offsets unless the region would leave the 27-bit coordinate space drawing
+    // uses (as Windows limits it); false, and unchanged, then.
+    bool OffsetWithinLimits(LONG dx, LONG dy);
+    static constexpr LONG kCoordinateLimit = 1 << 27;
     // The rectangles of one pixel row, in left-to-right order.
     std::span<const RECT> RowAt(LONG y) const;
 

@@ -5,6 +5,7 @@
 #include "platform/gdi/RegionObject.h"
 #include "platform/gdi/ScanConvert.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,9 +18,19 @@ HRGN AddRegion(Region region) {
 
 namespace {
 
+// Shaped regions keep one band per row: refuse heights no screen has.
+bool ShapeFits(const RECT& box) {
+    return (long long)box.bottom - box.top <= kMaxShapeRows;
+}
+
+// Region coordinates are kept within the 27 bits drawing uses.
+LONG Clamp(long long v) {
+    return LONG(std::clamp<long long>(v, -Region::kCoordinateLimit, Region::kCoordinateLimit));
+}
+
 RECT Ordered(int left, int top, int right, int bottom) {
-    return {std::min(left, right), std::min(top, bottom), std::max(left, right),
-            std::max(top, bottom)};
+    return {Clamp(std::min(left, right)), Clamp(std::min(top, bottom)),
+            Clamp(std::max(left, right)), Clamp(std::max(top, bottom))};
 }
 
 } // namespace
@@ -34,12 +45,16 @@ HRGN CreateRectRgnIndirect(const RECT* rect) {
 
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
     const RECT box = Ordered(left, top, right, bottom);
-    return AddRegion(Region::FromRows(box.top, RoundRectRows(box, width, height)));
+    if (!ShapeFits(box))
+        return nullptr;
+    return AddRegion(RoundRectRegion(box, width, height));
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
     const RECT box = Ordered(left, top, right, bottom);
-    return AddRegion(Region::FromRows(box.top, EllipseRows(box)));
+    if (!ShapeFits(box))
+        return nullptr;
+    return AddRegion(EllipseRegion(box));
 }
 
 HRGN CreateEllipticRgnIndirect(const RECT* rect) {
@@ -49,9 +64,17 @@ HRGN CreateEllipticRgnIndirect(const RECT* rect) {
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
     if (!points || count < 0 || (fillMode != ALTERNATE && fillMode != WINDING))
         return nullptr;
-    LONG top = 0;
-    SpanRows rows = PolygonRows({points, std::size_t(count)}, fillMode == WINDING, top);
-    return AddRegion(Region::FromRows(top, rows));
+    std::vector<POINT> vertices(points, points + count);
+    for (POINT& p : vertices)
+        p = {Clamp(p.x), Clamp(p.y)};
+    if (!vertices.empty()) {
+        const auto [low, high] =
+            std::minmax_element(vertices.begin(), vertices.end(),
+                                [](const POINT& a, const POINT& b) { return a.y < b.y; });
+        if (!ShapeFits(RECT{0, low->y, 0, high->y}))
+            return nullptr;
+    }
+    return AddRegion(PolygonRegion(vertices, fillMode == WINDING));
 }
 
 HRGN ExtCreateRegion(const XFORM* xform, DWORD count, const RGNDATA* data) {
@@ -66,13 +89,10 @@ HRGN ExtCreateRegion(const XFORM* xform, DWORD count, const RGNDATA* data) {
     std::vector<RECT> rects(data->rdh.nCount);
     if (!rects.empty())
         std::memcpy(rects.data(), data->Buffer, rects.size() * sizeof(RECT));
-    if (xform)
-        for (RECT& r : rects) {
-            r.left += LONG(xform->eDx);
-            r.right += LONG(xform->eDx);
-            r.top += LONG(xform->eDy);
-            r.bottom += LONG(xform->eDy);
-        }
+    const long long dx = xform ? (long long)xform->eDx : 0;
+    const long long dy = xform ? (long long)xform->eDy : 0;
+    for (RECT& r : rects)
+        r = {Clamp(r.left + dx), Clamp(r.top + dy), Clamp(r.right + dx), Clamp(r.bottom + dy)};
     return AddRegion(Region::FromRects(rects));
 }
 
@@ -125,7 +145,8 @@ int OffsetRgn(HRGN region, int dx, int dy) {
     RegionObject* object = LookupRegion(region);
     if (!object)
         return RGN_ERROR;
-    object->region.Offset(dx, dy);
+    if (!object->region.OffsetWithinLimits(dx, dy))
+        return RGN_ERROR;
     return object->region.Complexity();
 }
 
@@ -173,7 +194,7 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF transparent, BYTE tolerance
                 return false;
         return true;
     };
-    SpanRows rows(std::size_t(view.height));
+    std::vector<std::vector<Region::Span>> rows(static_cast<std::size_t>(view.height));
     std::vector<std::uint32_t> line(std::size_t(view.width));
     for (int row = 0; row < view.height; ++row) {
         view.Read(row, 0, view.width, line.data());

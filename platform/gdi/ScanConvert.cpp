@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace win {
 
 namespace {
+
+using SpanRows = std::vector<std::vector<Region::Span>>;
 
 // Half the width of an ellipse of radii (a, b) at vertical distance dy from its
 // centre; 0 outside.
@@ -20,63 +23,71 @@ LONG Round(double v) {
     return LONG(std::floor(v + 0.5));
 }
 
+// The rows of [top, bottom) that lie in the window.
+std::pair<LONG, LONG> Visible(LONG top, LONG bottom, RowWindow window) {
+    return {std::max(top, window.top), std::min(bottom, window.bottom)};
+}
+
+// Builds a region from one span per row, spanOf(y) giving [left, right).
+template <class SpanOf> Region RowsOf(LONG top, LONG bottom, SpanOf&& spanOf) {
+    if (top >= bottom)
+        return {};
+    SpanRows rows(std::size_t(bottom - top));
+    for (LONG y = top; y < bottom; ++y) {
+        const Region::Span span = spanOf(y);
+        if (span.left < span.right)
+            rows[std::size_t(y - top)].push_back(span);
+    }
+    return Region::FromRows(top, rows);
+}
+
 } // namespace
 
-SpanRows EllipseRows(const RECT& box) {
-    SpanRows rows;
+Region EllipseRegion(const RECT& box, RowWindow window) {
     if (box.right <= box.left || box.bottom <= box.top)
-        return rows;
-    const double a = (box.right - box.left) / 2.0, b = (box.bottom - box.top) / 2.0;
+        return {};
+    const double a = (double(box.right) - box.left) / 2.0, b = (double(box.bottom) - box.top) / 2.0;
     const double cx = box.left + a, cy = box.top + b;
-    rows.resize(std::size_t(box.bottom - box.top));
-    for (LONG y = box.top; y < box.bottom; ++y) {
+    const auto [top, bottom] = Visible(box.top, box.bottom, window);
+    return RowsOf(top, bottom, [&](LONG y) {
         const double dx = HalfWidth(a, b, y + 0.5 - cy);
-        const LONG left = Round(cx - dx), right = Round(cx + dx);
-        if (left < right)
-            rows[std::size_t(y - box.top)].push_back({left, right});
-    }
-    return rows;
+        return Region::Span{Round(cx - dx), Round(cx + dx)};
+    });
 }
 
-SpanRows RoundRectRows(const RECT& box, int cornerWidth, int cornerHeight) {
-    SpanRows rows;
+Region RoundRectRegion(const RECT& box, int cornerWidth, int cornerHeight, RowWindow window) {
     if (box.right <= box.left || box.bottom <= box.top)
-        return rows;
-    const LONG w = box.right - box.left, h = box.bottom - box.top;
-    const double a = std::min<double>(std::abs(cornerWidth), w) / 2.0;
-    const double b = std::min<double>(std::abs(cornerHeight), h) / 2.0;
-    rows.resize(std::size_t(h));
-    for (LONG y = box.top; y < box.bottom; ++y) {
+        return {};
+    const double w = double(box.right) - box.left, h = double(box.bottom) - box.top;
+    const double a = std::min<double>(std::abs(double(cornerWidth)), w) / 2.0;
+    const double b = std::min<double>(std::abs(double(cornerHeight)), h) / 2.0;
+    const auto [top, bottom] = Visible(box.top, box.bottom, window);
+    return RowsOf(top, bottom, [&](LONG y) {
         const double fromTop = y + 0.5 - box.top, fromBottom = box.bottom - (y + 0.5);
         const double nearest = std::min(fromTop, fromBottom);
-        double inset = 0;
-        if (nearest < b)
-            inset = a - HalfWidth(a, b, b - nearest);
-        const LONG left = Round(box.left + inset), right = Round(box.right - inset);
-        if (left < right)
-            rows[std::size_t(y - box.top)].push_back({left, right});
-    }
-    return rows;
+        const double inset = nearest < b ? a - HalfWidth(a, b, b - nearest) : 0;
+        return Region::Span{Round(box.left + inset), Round(box.right - inset)};
+    });
 }
 
-SpanRows PolygonRows(std::span<const POINT> points, bool winding, LONG& top) {
-    SpanRows rows;
-    top = 0;
+Region PolygonRegion(std::span<const POINT> points, bool winding, RowWindow window) {
     if (points.size() < 3)
-        return rows;
+        return {};
     LONG minY = points[0].y, maxY = points[0].y;
     for (const POINT& p : points) {
         minY = std::min(minY, p.y);
         maxY = std::max(maxY, p.y);
     }
-    top = minY;
-    rows.resize(std::size_t(maxY - minY));
+    const auto [top, bottom] = Visible(minY, maxY, window);
+    if (top >= bottom)
+        return {};
+    SpanRows rows(std::size_t(bottom - top));
     struct Crossing {
         double x;
         int direction;
     };
     std::vector<Crossing> crossings;
-    for (LONG y = minY; y < maxY; ++y) {
+    for (LONG y = top; y < bottom; ++y) {
         const double sy = y + 0.5;
         crossings.clear();
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -88,12 +99,12 @@ SpanRows PolygonRows(std::span<const POINT> points, bool winding, LONG& top) {
             const double y0 = down ? p0.y : p1.y, y1 = down ? p1.y : p0.y;
             if (sy < y0 || sy >= y1)
                 continue;
-            const double t = (sy - p0.y) / double(p1.y - p0.y);
-            crossings.push_back({p0.x + t * (p1.x - p0.x), down ? 1 : -1});
+            const double t = (sy - p0.y) / (double(p1.y) - p0.y);
+            crossings.push_back({p0.x + t * (double(p1.x) - p0.x), down ? 1 : -1});
         }
         std::sort(crossings.begin(), crossings.end(),
                   [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
-        auto& row = rows[std::size_t(y - minY)];
+        auto& row = rows[std::size_t(y - top)];
         int inside = 0;
         for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
             inside += winding ? crossings[i].direction : 1;
@@ -108,7 +119,7 @@ SpanRows PolygonRows(std::span<const POINT> points, bool winding, LONG& top) {
         std::sort(row.begin(), row.end(),
                   [](const Region::Span& l, const Region::Span& r) { return l.left < r.left; });
     }
-    return rows;
+    return Region::FromRows(top, rows);
 }
 
 Region FrameOf(const Region& area, int width, int height) {

@@ -111,6 +111,15 @@ RECT TargetBox(const DeviceContext& dc, int left, int top, int right, int bottom
     return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 
+// The rows a shape can show: the clip's, widened by the pen so that the outline
+// found at the window's edges lies outside the clip.
+RowWindow VisibleRows(const DeviceContext& dc) {
+    const RECT box = dc.Clip().Bounds();
+    const Pen* pen = LookupPen(dc);
+    const LONG margin = pen ? pen->Width() + 1 : 1;
+    return {box.top - margin, box.bottom + margin};
+}
+
 // Fills `shape` with the brush and outlines it with the pen, in the DC's rop2.
 void DrawShape(DeviceContext& dc, const Region& shape) {
     const std::uint8_t rop = Rop3FromRop2(dc.state.rop2);
@@ -176,7 +185,7 @@ BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int
     if (!dc)
         return FALSE;
     const RECT box = TargetBox(*dc, left, top, right, bottom);
-    DrawShape(*dc, Region::FromRows(box.top, RoundRectRows(box, width, height)));
+    DrawShape(*dc, RoundRectRegion(box, width, height, VisibleRows(*dc)));
     return TRUE;
 }
 
@@ -185,7 +194,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (!dc)
         return FALSE;
     const RECT box = TargetBox(*dc, left, top, right, bottom);
-    DrawShape(*dc, Region::FromRows(box.top, EllipseRows(box)));
+    DrawShape(*dc, EllipseRegion(box, VisibleRows(*dc)));
     return TRUE;
 }
 
@@ -196,11 +205,10 @@ BOOL Polygon(HDC hdc, const POINT* points, int count) {
     std::vector<POINT> target(points, points + count);
     for (POINT& p : target)
         p = dc->ToTarget(p);
-    LONG top = 0;
-    const SpanRows rows = PolygonRows(target, dc->state.polyFillMode == WINDING, top);
     const std::uint8_t rop = Rop3FromRop2(dc->state.rop2);
     if (Brush* brush = LookupBrush(*dc, dc->state.brush))
-        PaintRegion(*dc, Region::FromRows(top, rows), *brush, rop);
+        PaintRegion(*dc, PolygonRegion(target, dc->state.polyFillMode == WINDING, VisibleRows(*dc)),
+                    *brush, rop);
     Pen* pen = LookupPen(*dc);
     if (DrawsPen(pen)) {
         PenPlotter plotter(*dc, *pen);

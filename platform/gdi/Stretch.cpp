@@ -16,28 +16,34 @@ namespace win {
 
 namespace {
 
-// One axis of a stretch: for each destination index, the first source index it
-// covers and how many (at least one). Mirrored when the two extents differ in sign.
+// One axis of a stretch: for each destination index in [from, to) of an extent
+// of `destExtent` pixels, the first source index it covers and how many (at
+// least one). Only the visible indices are mapped, so a huge, mostly clipped
+// stretch costs what its visible part costs. Mirrored when the two extents
+// differ in sign.
 struct AxisMap {
     std::vector<int> first;
     std::vector<int> count;
 
-    AxisMap(int destExtent, int srcOrigin, int srcExtent, bool mirror, bool boxes) {
-        const int n = std::abs(destExtent), m = std::abs(srcExtent);
-        first.resize(std::size_t(n));
-        count.resize(std::size_t(n));
-        for (int i = 0; i < n; ++i) {
-            int lo, hi;
+    AxisMap(int destExtent, int srcOrigin, int srcExtent, bool mirror, bool boxes, int from,
+            int to) {
+        const long long n = std::abs(destExtent), m = std::abs(srcExtent);
+        const std::size_t size = to > from ? std::size_t(to - from) : 0;
+        first.resize(size);
+        count.resize(size);
+        for (std::size_t k = 0; k < size; ++k) {
+            const long long i = from + (long long)k;
+            long long lo, hi;
             if (boxes && m > n) {
-                lo = int((long long)i * m / n);
-                hi = int((long long)(i + 1) * m / n);
+                lo = i * m / n;
+                hi = (i + 1) * m / n;
             } else {
-                lo = int(((long long)2 * i + 1) * m / (2LL * n));
+                lo = (2 * i + 1) * m / (2 * n);
                 hi = lo + 1;
             }
-            const int len = std::max(1, hi - lo);
-            first[std::size_t(i)] = mirror ? srcOrigin + m - lo - len : srcOrigin + lo;
-            count[std::size_t(i)] = len;
+            const long long len = std::max(1LL, hi - lo);
+            first[k] = int(mirror ? srcOrigin + m - lo - len : srcOrigin + lo);
+            count[k] = int(len);
         }
     }
 };
@@ -63,7 +69,7 @@ std::uint32_t Combine(int mode, const std::uint32_t* pixels, int n) {
 struct Stretch {
     DeviceContext* dest;
     DeviceContext* src;
-    RECT destRect;  // target coordinates, normalised
+    RECT mapped;    // the visible part of the destination, target coordinates
     AxisMap xs, ys; // source target coordinates per destination pixel
     bool sampled;   // one source pixel per destination pixel
     int mode;
@@ -85,12 +91,20 @@ std::optional<Stretch> PrepareStretch(HDC dest, int x, int y, int width, int hei
     const bool mirrorY = (d1.y < d0.y) != (s1.y < s0.y);
     const int mode = d->state.stretchMode;
     const bool boxes = allowBoxes && mode != COLORONCOLOR;
+    const RECT full{std::min(d0.x, d1.x), std::min(d0.y, d1.y), std::max(d0.x, d1.x),
+                    std::max(d0.y, d1.y)};
+    const RECT bounds = d->Clip().Bounds();
+    const RECT mapped{std::max(full.left, bounds.left), std::max(full.top, bounds.top),
+                      std::min(full.right, bounds.right), std::min(full.bottom, bounds.bottom)};
+    if (mapped.left >= mapped.right || mapped.top >= mapped.bottom)
+        return std::nullopt;
     Stretch st{d,
                s,
-               RECT{std::min(d0.x, d1.x), std::min(d0.y, d1.y), std::max(d0.x, d1.x),
-                    std::max(d0.y, d1.y)},
-               AxisMap(d1.x - d0.x, std::min(s0.x, s1.x), s1.x - s0.x, mirrorX, boxes),
-               AxisMap(d1.y - d0.y, std::min(s0.y, s1.y), s1.y - s0.y, mirrorY, boxes),
+               mapped,
+               AxisMap(d1.x - d0.x, std::min(s0.x, s1.x), s1.x - s0.x, mirrorX, boxes,
+                       mapped.left - full.left, mapped.right - full.left),
+               AxisMap(d1.y - d0.y, std::min(s0.y, s1.y), s1.y - s0.y, mirrorY, boxes,
+                       mapped.top - full.top, mapped.bottom - full.top),
                !boxes || (std::abs(s1.x - s0.x) <= std::abs(d1.x - d0.x) &&
                           std::abs(s1.y - s0.y) <= std::abs(d1.y - d0.y)),
                mode};
@@ -125,17 +139,17 @@ template <class Emit> void ForEachStretchedRun(Stretch& st, Emit&& emit) {
     const bool convert = NeedsConversion(*st.src, *st.dest);
     const auto [x0, x1] = ValidRange(st.xs, srcView.width);
     const auto [y0, y1] = ValidRange(st.ys, srcView.height);
-    const RECT valid{st.destRect.left + x0, st.destRect.top + y0, st.destRect.left + x1,
-                     st.destRect.top + y1};
+    const RECT valid{st.mapped.left + x0, st.mapped.top + y0, st.mapped.left + x1,
+                     st.mapped.top + y1};
     if (valid.left >= valid.right || valid.top >= valid.bottom)
         return;
     std::vector<std::uint32_t> run, box, built;
     st.dest->Clip().ForEachPart(valid, [&](const RECT& part) {
         const int n = part.right - part.left;
-        const std::size_t first = std::size_t(part.left - st.destRect.left);
+        const std::size_t first = std::size_t(part.left - st.mapped.left);
         int builtFrom = -1;
         for (int row = part.top; row < part.bottom; ++row) {
-            const std::size_t yi = std::size_t(row - st.destRect.top);
+            const std::size_t yi = std::size_t(row - st.mapped.top);
             if (!st.sampled || st.ys.first[yi] != builtFrom) {
                 built.resize(std::size_t(n));
                 if (st.sampled) {
@@ -204,7 +218,7 @@ BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC src, int 
     auto st =
         PrepareStretch(dest, x, y, width, height, src, xSrc, ySrc, srcWidth, srcHeight, false);
     if (!st)
-        return FALSE;
+        return LookupDC(dest) && LookupDC(src) ? TRUE : FALSE;
     const std::uint32_t key = PixelOf(transparent & 0xFFFFFF);
     const PixelView target = st->dest->Target();
     RowEditor editor(target);

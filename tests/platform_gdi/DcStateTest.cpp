@@ -119,6 +119,30 @@ TEST_F(GdiTest, PolygonFillFollowsTheFillMode) {
     }
 }
 
+TEST_F(GdiTest, ExtremeCoordinatesCostOnlyTheVisiblePart) {
+    MemoryCanvas c(8, 8);
+    SelectObject(c.dc(), GetStockObject(BLACK_BRUSH));
+    SetViewportOrgEx(c.dc(), 4, 4, nullptr);
+    Ellipse(c.dc(), -100000000, -100000000, 100000000, 100000000);
+    SetViewportOrgEx(c.dc(), 0, 0, nullptr);
+    EXPECT_EQ(c.At(4, 4), kInk);
+    SelectObject(c.dc(), GetStockObject(WHITE_BRUSH));
+
+    MemoryCanvas strip(2, 1, RGB(9, 9, 9));
+    SetPixel(strip.dc(), 1, 0, RGB(1, 1, 1));
+    StretchBlt(c.dc(), 0, 0, 1 << 26, 1, strip.dc(), 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(c.At(7, 0), RGB(9, 9, 9));
+
+    EXPECT_EQ(CreateEllipticRgn(0, 0, 10, 1 << 20), nullptr);
+    HRGN everything = CreateRectRgn(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+    EXPECT_EQ(OffsetRgn(everything, INT32_MAX, 0), RGN_ERROR);
+    SetViewportOrgEx(c.dc(), INT32_MAX, INT32_MAX, nullptr);
+    EXPECT_TRUE(FillRgn(c.dc(), everything, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))));
+    SetViewportOrgEx(c.dc(), 0, 0, nullptr);
+    EXPECT_EQ(c.At(0, 7), RGB(128, 128, 128));
+    DeleteObject(everything);
+}
+
 TEST_F(GdiTest, CurrentObjectsAndStretchModeAreReported) {
     MemoryCanvas c(1, 1);
     EXPECT_EQ(GetCurrentObject(c.dc(), OBJ_BITMAP), c.bitmap());
