@@ -86,8 +86,10 @@ void FillTriangle(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b, con
                 if (!inside)
                     continue;
                 const long long total = 4 * area;
+                // Weights reach 2^58 for far vertices: the products need 128 bits.
                 auto channel = [&](long long va, long long vb, long long vc) {
-                    return (va * wa + vb * wb + vc * wc) / total;
+                    const __int128 sum = (__int128)va * wa + (__int128)vb * wb + (__int128)vc * wc;
+                    return (long long)(sum / total);
                 };
                 out[i] = Pixel(channel(a.Red, b.Red, c.Red), channel(a.Green, b.Green, c.Green),
                                channel(a.Blue, b.Blue, c.Blue));

@@ -118,6 +118,24 @@ TEST_F(GdiTest, GradientFillShadesAcrossTheRectangle) {
     EXPECT_FALSE(GradientFill(c.dc(), v, 2, &bad, 1, GRADIENT_FILL_RECT_H));
 }
 
+TEST_F(GdiTest, GradientTriangleBlendsItsVertexColours) {
+    MemoryCanvas c(8, 8, RGB(1, 1, 1));
+    TRIVERTEX v[3];
+    v[0] = {0, 0, 0xFF00, 0, 0, 0};
+    v[1] = {8, 0, 0xFF00, 0, 0, 0};
+    v[2] = {0, 8, 0, 0, 0xFF00, 0};
+    GRADIENT_TRIANGLE t{0, 1, 2};
+    ASSERT_TRUE(GradientFill(c.dc(), v, 3, &t, 1, GRADIENT_FILL_TRIANGLE));
+    EXPECT_EQ(c.At(0, 0), RGB(239, 0, 15));
+    EXPECT_EQ(c.At(0, 7), RGB(15, 0, 239));
+    EXPECT_EQ(c.At(7, 7), RGB(1, 1, 1)); // outside the triangle
+    // Far vertices: the weights are large but the colours stay in range.
+    v[1] = {1 << 26, 0, 0xFF00, 0, 0, 0};
+    v[2] = {0, 1 << 26, 0, 0, 0xFF00, 0};
+    ASSERT_TRUE(GradientFill(c.dc(), v, 3, &t, 1, GRADIENT_FILL_TRIANGLE));
+    EXPECT_EQ(c.At(7, 7), RGB(254, 0, 0));
+}
+
 TEST_F(GdiTest, GradientFillClipsWithoutChangingTheShading) {
     MemoryCanvas full(1, 10), clipped(1, 10);
     TRIVERTEX v[2];
