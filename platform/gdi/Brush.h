@@ -51,7 +51,8 @@ public:
     static bool Accepts(DWORD type) { return type == OBJ_PEN; }
 
     int Style() const { return style_ & PS_STYLE_MASK; }
-    int Width() const { return width_ < 1 ? 1 : width_; }
+    // At least one pixel; capped far beyond any screen so arithmetic on it is safe.
+    int Width() const { return width_ < 1 ? 1 : width_ > (1 << 16) ? (1 << 16) : width_; }
     COLORREF Color() const { return color_; }
     LOGPEN Describe() const;
     // DC_PEN's colour comes from the DC.
