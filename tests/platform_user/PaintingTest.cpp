@@ -222,5 +222,56 @@ TEST_F(PaintingTest, PrintDrawsTheSamePictureIntoAnyDC) {
     EXPECT_EQ(different, 0);
 }
 
+// What a skinner's WM_NCPAINT handler does: a window DC limited to the
+// region the message carries, in screen coordinates.
+TEST_F(PaintingTest, WindowDCIntersectedWithTheNonClientPaintRegion) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_BORDER, RECT{100, 100, 200, 200}, kRed);
+    display->Run();
+    HRGN screenRegion = CreateRectRgn(100, 100, 150, 200); // the left half, on screen
+    HDC hdc = GetDCEx(top, screenRegion, DCX_WINDOW | DCX_INTERSECTRGN | DCX_CACHE);
+    DeleteObject(screenRegion); // the DC keeps its own copy
+    HBRUSH blue = CreateSolidBrush(kBlue);
+    RECT everything{0, 0, 100, 100};
+    FillRect(hdc, &everything, blue);
+    ReleaseDC(top, hdc);
+    DeleteObject(blue);
+    const Surface s = display->Capture(top);
+    EXPECT_EQ(s.Row(0)[0], Pixel(kBlue)) << "a window DC reaches the frame";
+    EXPECT_EQ(s.Row(50)[40], Pixel(kBlue));
+    EXPECT_EQ(s.Row(50)[60], Pixel(kRed)) << "outside the region nothing changes";
+}
+
+TEST_F(PaintingTest, SetRedrawFalseHoldsPaintingUntilTurnedBackOn) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 100, 100}, kRed);
+    HWND child = Solid(WS_CHILD | WS_VISIBLE, RECT{0, 0, 50, 50}, kBlue, top);
+    display->Run();
+    const int before = paints;
+    SendMessage(child, WM_SETREDRAW, FALSE, 0);
+    InvalidateRect(child, nullptr, TRUE);
+    display->Run();
+    EXPECT_EQ(paints, before);
+    SendMessage(child, WM_SETREDRAW, TRUE, 0);
+    EXPECT_TRUE(IsWindowVisible(child));
+    InvalidateRect(child, nullptr, TRUE);
+    display->Run();
+    EXPECT_EQ(paints, before + 1);
+}
+
+TEST_F(PaintingTest, ScrollWindowExMovesChildrenAndRepaintsTheArea) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 100, 100}, kRed);
+    HWND child = Solid(WS_CHILD | WS_VISIBLE, RECT{10, 10, 30, 30}, kBlue, top);
+    display->Run();
+    RECT update;
+    ScrollWindowEx(top, 0, -5, nullptr, nullptr, nullptr, &update,
+                   SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
+    RECT r;
+    GetWindowRect(child, &r);
+    EXPECT_EQ(r, (RECT{10, 5, 30, 25}));
+    EXPECT_EQ(update, (RECT{0, 0, 100, 100}));
+    const Surface s = display->Capture(top);
+    EXPECT_EQ(s.Row(7)[20], Pixel(kBlue));
+    EXPECT_EQ(s.Row(27)[20], Pixel(kRed));
+}
+
 } // namespace
 } // namespace win::test
