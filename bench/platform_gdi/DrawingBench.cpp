@@ -99,7 +99,8 @@ void BM_UncachedGlyph(benchmark::State& state) {
     HDC dc = CreateSurfaceDC(surface, POINT{0, 0}, nullptr);
     HFONT font = CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "宋体");
     HGDIOBJ old = SelectObject(dc, font);
-    char32_t next = 0x4E00;
+    // Kept across runs so repetitions meet characters not rendered before.
+    static char32_t next = 0x4E00;
     for (auto _ : state) {
         char utf8[4] = {char(0xE0 | (next >> 12)), char(0x80 | ((next >> 6) & 0x3F)),
                         char(0x80 | (next & 0x3F)), 0};
