@@ -4,6 +4,7 @@
 
 #include "platform/backend/headless/TestDisplay.h"
 #include "platform/user/Input.h"
+#include "platform/user/Rects.h"
 #include "platform/user/controls/CommCtrl.h"
 
 #include <gtest/gtest.h>

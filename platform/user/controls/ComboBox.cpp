@@ -26,7 +26,7 @@ void ComboBox::Create(const CREATESTRUCT& create) {
         itemHeight_ = LineHeight(dc.Dc()) + 2;
     }
     const DWORD style = StyleOf(hwnd_);
-    DWORD listStyle = WS_VSCROLL | WS_BORDER | LBS_NOTIFY |
+    DWORD listStyle = listScrollBars_ | WS_BORDER | LBS_NOTIFY |
                       (style & (CBS_SORT | CBS_HASSTRINGS | CBS_DISABLENOSCROLL)) |
                       ((style & CBS_OWNERDRAWFIXED) ? LBS_OWNERDRAWFIXED : 0) |
                       ((style & CBS_OWNERDRAWVARIABLE) ? LBS_OWNERDRAWVARIABLE : 0);
@@ -350,6 +350,11 @@ void ComboBox::Paint(HDC hdc) {
 
 LRESULT ComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE:
+        // Scroll bars asked for belong to the list, not to the combo box's frame.
+        listScrollBars_ = StyleOf(hwnd_) & (WS_VSCROLL | WS_HSCROLL);
+        SetWindowLong(hwnd_, GWL_STYLE, LONG(StyleOf(hwnd_) & ~(WS_VSCROLL | WS_HSCROLL)));
+        return DefWindowProc(hwnd_, message, wParam, lParam);
     case WM_CREATE:
         Create(*reinterpret_cast<const CREATESTRUCT*>(lParam));
         return 0;

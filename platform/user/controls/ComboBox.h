@@ -50,6 +50,7 @@ private:
     bool dropped_ = false;
     bool buttonDown_ = false; // the press that dropped the list is still held
     int selectionAtDrop_ = -1;
+    DWORD listScrollBars_ = 0; // WS_VSCROLL/WS_HSCROLL given to the combo box
 };
 
 } // namespace win::controls

@@ -42,8 +42,8 @@ void ProgressBar::Paint(HDC hdc) {
     if (length <= 0 || thickness <= 0 || high_ == low_)
         return;
     const int filled = MulDiv(length, pos_ - low_, high_ - low_);
-    HBRUSH bar = barColor_ == CLR_DEFAULT ? GetSysColorBrush(COLOR_HIGHLIGHT)
-                                          : CreateSolidBrush(barColor_);
+    HBRUSH bar =
+        barColor_ == CLR_DEFAULT ? GetSysColorBrush(COLOR_HIGHLIGHT) : CreateSolidBrush(barColor_);
     auto part = [&](int from, int to) {
         return vertical ? RECT{client.left, client.bottom - to, client.right, client.bottom - from}
                         : RECT{client.left + from, client.top, client.left + to, client.bottom};

@@ -82,7 +82,8 @@ RECT StatusBar::PartRect(std::size_t index) const {
     int right = parts_[index].right < 0 ? end : parts_[index].right;
     if (index + 1 == parts_.size() || parts_[index].right < 0)
         right = std::min(right, int(client.right));
-    return RECT{std::min(left, int(client.right)), kTopBorder, std::max(left, right), client.bottom};
+    return RECT{std::min(left, int(client.right)), kTopBorder, std::max(left, right),
+                client.bottom};
 }
 
 void StatusBar::PaintPart(HDC hdc, const Part& part, std::size_t index, RECT rect) {
@@ -109,7 +110,8 @@ void StatusBar::PaintPart(HDC hdc, const Part& part, std::size_t index, RECT rec
         if (start > part.text.size())
             break;
         const std::size_t tab = part.text.find('\t', start);
-        const std::size_t end = align == DT_RIGHT || tab == std::string::npos ? part.text.size() : tab;
+        const std::size_t end =
+            align == DT_RIGHT || tab == std::string::npos ? part.text.size() : tab;
         DrawText(hdc, part.text.c_str() + start, int(end - start), &box,
                  align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         if (tab == std::string::npos)

@@ -7,8 +7,10 @@
 #include "platform/user/controls/Edit.h"
 #include "platform/user/controls/ListBox.h"
 #include "platform/user/controls/ProgressBar.h"
-#include "platform/user/controls/StatusBar.h"
 #include "platform/user/controls/Static.h"
+#include "platform/user/controls/StatusBar.h"
+#include "platform/user/controls/TabControl.h"
+#include "platform/user/controls/UpDown.h"
 
 namespace win {
 
@@ -21,6 +23,8 @@ void InitCommonControls() {
         controls::ComboBox::Register();
         controls::ProgressBar::Register();
         controls::StatusBar::Register();
+        controls::TabControl::Register();
+        controls::UpDown::Register();
         return true;
     }();
     (void)registered;
