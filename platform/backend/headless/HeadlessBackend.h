@@ -6,8 +6,6 @@
 #include "platform/backend/headless/TestClock.h"
 #include "platform/user/NoDisplayBackend.h"
 
-#include <string>
-
 namespace win::headless {
 
 class HeadlessBackend final : public NoDisplayBackend {
@@ -17,12 +15,9 @@ public:
     HeadlessBackend(RECT screen, TestClock* clock) : NoDisplayBackend(screen), clock_(clock) {}
 
     void PumpEvents(DWORD timeout) override;
-    void Present(HWND, const RECT&) override { ++presentations_; }
-    int Presentations() const { return presentations_; }
 
 private:
     TestClock* clock_;
-    int presentations_ = 0;
 };
 
 } // namespace win::headless
