@@ -11,7 +11,7 @@ namespace win::headless {
 class HeadlessBackend final : public NoDisplayBackend {
 public:
     // `clock` may be null (real time); otherwise it is borrowed and must
-    // outlive the backend (InstallTestDisplay arranges that).
+    // outlive the backend (TestDisplay::Install arranges that).
     HeadlessBackend(RECT screen, TestClock* clock) : NoDisplayBackend(screen), clock_(clock) {}
 
     void PumpEvents(DWORD timeout) override;
