@@ -23,12 +23,12 @@ void ShowChannelSchedule(fw::TStrings& view, const fw::TStrings& TVList,
                          const fw::TStrings& TVFilepathList, int index) {
     const std::string path = TVFilepathList.Strings(index);
     const std::string header = ScheduleHeader(TVList.Strings(index));
-    const std::vector<std::string> lines = ReadScheduleFile(path);
+    std::vector<std::string> lines = ReadScheduleFile(path);
     fw::WithUpdate(view, [&] {
         view.Clear();
         view.Add(header);
-        for (const std::string& line : lines) {
-            view.Add(line);
+        for (std::string& line : lines) {
+            view.Add(std::move(line));
         }
     });
 }

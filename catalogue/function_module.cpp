@@ -57,10 +57,10 @@ private:
 
     // The name is computed before either list grows, and a failure between the
     // two additions takes the first back, so the lists never drift apart.
-    void AddChannel(const std::string& path, const std::string& displayName) {
-        const int index = FLists.TVFilepathList.Add(path);
+    void AddChannel(std::string path, std::string displayName) {
+        const int index = FLists.TVFilepathList.Add(std::move(path));
         try {
-            FLists.TVList.Add(displayName);
+            FLists.TVList.Add(std::move(displayName));
         } catch (...) {
             FLists.TVFilepathList.Delete(index);
             throw;
