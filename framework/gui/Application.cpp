@@ -1,0 +1,142 @@
+#include "framework/gui/Application.h"
+
+#include "framework/ClassBuilder.h"
+#include "framework/gui/Form.h"
+#include "platform/user/WinUser.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace fw {
+
+namespace {
+
+int StderrMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return (flags & 0x0F) == MB_YESNO ? IDYES : IDOK;
+}
+
+TMessageBoxFunction& MessageBoxFunction() {
+    static TMessageBoxFunction function = StderrMessageBox;
+    return function;
+}
+
+} // namespace
+
+TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction function) {
+    TMessageBoxFunction previous = std::move(MessageBoxFunction());
+    MessageBoxFunction() = function ? std::move(function) : StderrMessageBox;
+    return previous;
+}
+
+const TClassInfo& TApplication::StaticClass() {
+    static const TClassInfo info = TClassBuilder<TApplication, TComponent>("TApplication")
+                                       .Property("Title", &TApplication::Title, &TApplication::SetTitle)
+                                       .Build();
+    return info;
+}
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+
+TApplication::~TApplication() { DestroyComponents(); }
+
+TApplication& Application() {
+    static TComponentPtr<TApplication> application = MakeComponent<TApplication>();
+    return *application;
+}
+
+void ShowMessage(const std::string& text) {
+    Application().MessageBox(text, Application().Title(), MB_OK);
+}
+
+void TApplication::Initialize() {}
+
+void TApplication::FormCreated(TForm& form) {
+    if (!FMainForm)
+        FMainForm = &form;
+    form.AfterConstruction();
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FMainForm)
+        FMainForm = nullptr;
+    if (operation == TOperation::opRemove)
+        std::erase(FReleased, component);
+}
+
+void TApplication::Run() {
+    if (FMainForm)
+        FMainForm->Show();
+    while (!FTerminated)
+        HandleMessage();
+}
+
+bool TApplication::ProcessMessage() {
+    win::MSG msg;
+    if (!win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE))
+        return false;
+    if (msg.message == win::WM_QUIT) {
+        FTerminated = true;
+        return true;
+    }
+    win::TranslateMessage(&msg);
+    win::DispatchMessage(&msg);
+    FreeReleasedForms();
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    while (!FTerminated && ProcessMessage()) {
+    }
+}
+
+void TApplication::HandleMessage() {
+    if (!ProcessMessage() && !FTerminated)
+        win::WaitMessage();
+}
+
+void TApplication::Terminate() {
+    win::PostQuitMessage(0);
+}
+
+void TApplication::ReleaseForm(TForm& form) {
+    if (std::find(FReleased.begin(), FReleased.end(), &form) == FReleased.end()) {
+        FReleased.push_back(&form);
+        form.FreeNotification(*this);
+    }
+}
+
+void TApplication::FreeReleasedForms() {
+    while (!FReleased.empty()) {
+        TForm* form = FReleased.back();
+        FReleased.pop_back();
+        form->Free();
+    }
+}
+
+void TApplication::HandleException(TObject* sender) {
+    try {
+        throw;
+    } catch (const EAbort&) {
+    } catch (const Exception& error) {
+        if (OnException)
+            OnException(sender, error);
+        else
+            ShowException(error);
+    } catch (const std::exception& error) {
+        ShowException(Exception(error.what()));
+    }
+}
+
+// The standard error box: the message, the title as caption, a stop icon, OK.
+void TApplication::ShowException(const Exception& error) {
+    MessageBox(error.Message(), FTitle, MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption,
+                             unsigned flags) {
+    return MessageBoxFunction()(text, caption, flags);
+}
+
+} // namespace fw

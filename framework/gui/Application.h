@@ -1,0 +1,98 @@
+#pragma once
+// The application object: its title, the main form, the message loop that runs
+// until the main form closes, one turn of message processing for code that
+// blocks, and the standard error box for exceptions that reach the loop.
+
+#include "framework/Component.h"
+#include "framework/Exception.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class TForm;
+class TWinControl;
+
+// Message box flags and answers with their Windows values.
+constexpr unsigned MB_OK = 0x00000000;
+constexpr unsigned MB_OKCANCEL = 0x00000001;
+constexpr unsigned MB_YESNO = 0x00000004;
+constexpr unsigned MB_ICONSTOP = 0x00000010;
+constexpr unsigned MB_ICONQUESTION = 0x00000020;
+constexpr unsigned MB_ICONWARNING = 0x00000030;
+constexpr unsigned MB_ICONINFORMATION = 0x00000040;
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+
+// Shows a modal message box and returns the button chosen. The window manager's
+// own box is installed by whoever has one; until then a box is one line on
+// stderr ("caption: text") answered with the default button.
+using TMessageBoxFunction =
+    std::function<int(const std::string& text, const std::string& caption, unsigned flags)>;
+TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction function);
+
+using TExceptionEvent = std::function<void(TObject* sender, const Exception& error)>;
+
+class TApplication : public TComponent {
+    FW_CLASS(TApplication, TComponent)
+
+    explicit TApplication(TComponent* owner);
+    ~TApplication() override;
+
+    const std::string& Title() const { return FTitle; }
+    void SetTitle(const std::string& title) { FTitle = title; }
+    TForm* MainForm() const { return FMainForm; }
+    bool Terminated() const { return FTerminated; }
+
+    void Initialize();
+    // Creates a form owned by the application, reading its definition; the first
+    // one becomes the main form.
+    template <class T> T* CreateForm(T*& reference) {
+        reference = new T(this);
+        FormCreated(*reference);
+        return reference;
+    }
+    // Shows the main form and dispatches messages until the application ends.
+    void Run();
+    // Dispatches every message waiting now, then returns.
+    void ProcessMessages();
+    // Dispatches one waiting message, or waits for one when there is none.
+    void HandleMessage();
+    // Ends the loop: a quit message that Run meets.
+    void Terminate();
+
+    // Shows the exception being handled (call from a catch block) unless it is
+    // EAbort; OnException replaces the box.
+    void HandleException(TObject* sender);
+    void ShowException(const Exception& error);
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+
+    // Frees the form once the message being handled has been dispatched.
+    void ReleaseForm(TForm& form);
+
+    TExceptionEvent OnException;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void FormCreated(TForm& form);
+    // True when a message was there; false when the queue was empty.
+    bool ProcessMessage();
+    void FreeReleasedForms();
+
+    std::string FTitle;
+    TForm* FMainForm = nullptr;
+    bool FTerminated = false;
+    std::vector<TForm*> FReleased;
+};
+
+// The process's application object, made on first use.
+TApplication& Application();
+void ShowMessage(const std::string& text);
+
+} // namespace fw

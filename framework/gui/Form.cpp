@@ -1,0 +1,209 @@
+#include "framework/gui/Form.h"
+
+#include "framework/ClassBuilder.h"
+#include "framework/gui/Application.h"
+#include "framework/gui/FormReader.h"
+#include "framework/gui/Screen.h"
+#include "platform/gdi/SystemMetrics.h"
+
+namespace fw {
+
+const TClassInfo& TForm::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TForm, TWinControl>("TForm")
+            .Property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle)
+            .Property("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
+            .Property("Position", &TForm::Position, &TForm::SetPosition)
+            .Property("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
+            .Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
+            .Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+            .Property("OnCreate", &TForm::OnCreate, &TForm::OnCreate)
+            .Property("OnDestroy", &TForm::OnDestroy, &TForm::OnDestroy)
+            .Property("OnShow", &TForm::OnShow, &TForm::OnShow)
+            .Property("OnClose", &TForm::OnClose, &TForm::OnClose)
+            .Build();
+    return info;
+}
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    SetVisible(false);
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 320, 240);
+    Screen().AddForm(*this);
+}
+
+TForm::~TForm() { Screen().RemoveForm(*this); }
+
+void TForm::AfterConstruction() {
+    ReadFormResource(*this);
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void TForm::Destroying() {
+    if (!ComponentState().Contains(TComponentStateItem::csDestroying) && OnDestroy)
+        OnDestroy(this);
+    Screen().RemoveForm(*this);
+    TWinControl::Destroying();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    if (style == FBorderStyle)
+        return;
+    FBorderStyle = style;
+    RecreateWnd();
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+    if (icons == FBorderIcons)
+        return;
+    FBorderIcons = icons;
+    RecreateWnd();
+}
+
+win::DWORD TForm::FrameStyle() const {
+    win::DWORD style = 0;
+    switch (FBorderStyle) {
+    case TFormBorderStyle::bsNone:
+        return win::WS_POPUP;
+    case TFormBorderStyle::bsSingle:
+    case TFormBorderStyle::bsToolWindow:
+        style = win::WS_CAPTION;
+        break;
+    case TFormBorderStyle::bsSizeable:
+    case TFormBorderStyle::bsSizeToolWin:
+        style = win::WS_CAPTION | win::WS_THICKFRAME;
+        break;
+    case TFormBorderStyle::bsDialog:
+        style = win::WS_POPUP | win::WS_CAPTION;
+        break;
+    }
+    if (FBorderIcons.Contains(TBorderIcon::biSystemMenu))
+        style |= win::WS_SYSMENU;
+    // Only the ordinary frames carry minimise and maximise boxes.
+    const bool ordinary =
+        FBorderStyle == TFormBorderStyle::bsSingle || FBorderStyle == TFormBorderStyle::bsSizeable;
+    if (ordinary && FBorderIcons.Contains(TBorderIcon::biMinimize))
+        style |= win::WS_MINIMIZEBOX;
+    if (ordinary && FBorderIcons.Contains(TBorderIcon::biMaximize))
+        style |= win::WS_MAXIMIZEBOX;
+    return style;
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.Style = FrameStyle() | win::WS_CLIPCHILDREN;
+    params.WndParent = nullptr;
+    switch (FBorderStyle) {
+    case TFormBorderStyle::bsDialog:
+        params.ExStyle |= win::WS_EX_DLGMODALFRAME;
+        break;
+    case TFormBorderStyle::bsToolWindow:
+    case TFormBorderStyle::bsSizeToolWin:
+        params.ExStyle |= win::WS_EX_TOOLWINDOW;
+        break;
+    default:
+        break;
+    }
+    if (FFormStyle == TFormStyle::fsStayOnTop)
+        params.ExStyle |= win::WS_EX_TOPMOST;
+}
+
+void TForm::CreateWnd() {
+    TWinControl::CreateWnd();
+    PlaceOnScreen();
+}
+
+win::RECT TForm::ClientRect() const {
+    if (HandleAllocated())
+        return TWinControl::ClientRect();
+    win::RECT frame{0, 0, 0, 0};
+    TCreateParams params;
+    params.Style = FrameStyle();
+    win::AdjustWindowRectEx(&frame, params.Style, win::FALSE, 0);
+    return {0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
+}
+
+bool TForm::Showing() const {
+    return Visible() && HandleAllocated();
+}
+
+void TForm::PlaceOnScreen() {
+    switch (FPosition) {
+    case TPosition::poScreenCenter:
+    case TPosition::poDesktopCenter:
+    case TPosition::poMainFormCenter:
+    case TPosition::poOwnerFormCenter:
+        SetBounds((win::GetSystemMetrics(win::SM_CXSCREEN) - Width()) / 2,
+                  (win::GetSystemMetrics(win::SM_CYSCREEN) - Height()) / 2, Width(), Height());
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case win::WM_CLOSE:
+        Close();
+        return;
+    case CM_RELEASE:
+        Application().ReleaseForm(*this);
+        return;
+    case CM_VISIBLECHANGED:
+        if (Visible()) {
+            win::ShowWindow(Handle(), win::SW_SHOW);
+            if (OnShow)
+                OnShow(this);
+        } else if (HandleAllocated())
+            win::ShowWindow(Handle(), win::SW_HIDE);
+        return;
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TForm::Close() {
+    if (FModal) {
+        FModalResult = mrCancel;
+        return;
+    }
+    const bool mainForm = Application().MainForm() == this;
+    TCloseAction action = mainForm ? TCloseAction::caFree : TCloseAction::caHide;
+    if (OnClose)
+        OnClose(this, action);
+    switch (action) {
+    case TCloseAction::caNone:
+        return;
+    case TCloseAction::caMinimize:
+        win::ShowWindow(Handle(), win::SW_MINIMIZE);
+        return;
+    default:
+        break;
+    }
+    // Closing the main form in any way ends the application.
+    if (mainForm)
+        Application().Terminate();
+    else if (action == TCloseAction::caHide)
+        Hide();
+    else
+        Release();
+}
+
+void TForm::Release() {
+    win::PostMessage(Handle(), CM_RELEASE, 0, 0);
+}
+
+TModalResult TForm::ShowModal() {
+    FModal = true;
+    FModalResult = mrNone;
+    Show();
+    while (FModalResult == mrNone && !Application().Terminated())
+        Application().HandleMessage();
+    FModal = false;
+    Hide();
+    return FModalResult;
+}
+
+} // namespace fw

@@ -1,0 +1,102 @@
+#pragma once
+// A top-level window with its border, title-bar buttons, position on screen,
+// close handling, modal showing, and the definition that creates its controls.
+
+#include "framework/gui/WinControl.h"
+
+namespace fw {
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+FW_ENUM_NAMES(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
+              "bsSizeToolWin");
+
+enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+FW_ENUM_NAMES(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp");
+using TBorderIcons = TSet<TBorderIcon>;
+
+enum class TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+FW_ENUM_NAMES(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+              "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter");
+
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+FW_ENUM_NAMES(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop");
+
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+FW_ENUM_NAMES(TCloseAction, "caNone", "caHide", "caFree", "caMinimize");
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+
+class TForm : public TWinControl {
+    FW_CLASS(TForm, TWinControl)
+
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    // Reads the form's definition (the resource named after its class, when there
+    // is one), then runs OnCreate. TApplication::CreateForm and NewForm call it.
+    void AfterConstruction();
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons icons);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition position) { FPosition = position; }
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle style) { FFormStyle = style; }
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult result) { FModalResult = result; }
+
+    win::RECT ClientRect() const override;
+    bool Showing() const override;
+
+    void Close();
+    // Shows the form and runs the loop until ModalResult is set or the form closes.
+    TModalResult ShowModal();
+    void Release();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TCloseEvent OnClose;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void WndProc(TMessage& message) override;
+    void Destroying() override;
+    void PlaceOnScreen();
+
+private:
+    win::DWORD FrameStyle() const;
+
+    TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+    TBorderIcons FBorderIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize,
+                              TBorderIcon::biMaximize};
+    TPosition FPosition = TPosition::poDesigned;
+    TFormStyle FFormStyle = TFormStyle::fsNormal;
+    TModalResult FModalResult = mrNone;
+    bool FModal = false;
+};
+
+// A form of class T owned by owner, with its definition read and OnCreate run.
+template <class T> T* NewForm(TComponent* owner) {
+    T* form = new T(owner);
+    form->AfterConstruction();
+    return form;
+}
+
+} // namespace fw
