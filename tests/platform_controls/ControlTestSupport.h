@@ -4,6 +4,7 @@
 
 #include "platform/backend/headless/TestDisplay.h"
 #include "platform/user/Input.h"
+#include "platform/user/Painting.h"
 #include "platform/user/Rects.h"
 #include "platform/user/controls/CommCtrl.h"
 

@@ -97,6 +97,10 @@ TEST_F(GalleryTest, EveryControlRendersToAPicture) {
     SendMessage(updown, UDM_SETRANGE32, 0, 10);
     SendMessage(updown, UDM_SETPOS32, 0, 5);
 
+    HWND track = Add(TRACKBAR_CLASS, "", TBS_AUTOTICKS, 280, 310, 200, 32);
+    SendMessage(track, TBM_SETRANGE, TRUE, MAKELONG(0, 10));
+    SendMessage(track, TBM_SETPOS, TRUE, 4);
+
     HWND status = Add(STATUSCLASSNAME, "", SBARS_SIZEGRIP, 0, 0, 0, 0);
     const int parts[] = {200, 420, -1};
     SendMessage(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));

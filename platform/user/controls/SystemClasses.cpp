@@ -10,6 +10,7 @@
 #include "platform/user/controls/Static.h"
 #include "platform/user/controls/StatusBar.h"
 #include "platform/user/controls/TabControl.h"
+#include "platform/user/controls/TrackBar.h"
 #include "platform/user/controls/UpDown.h"
 
 namespace win {
@@ -24,6 +25,7 @@ void InitCommonControls() {
         controls::ProgressBar::Register();
         controls::StatusBar::Register();
         controls::TabControl::Register();
+        controls::TrackBar::Register();
         controls::UpDown::Register();
         return true;
     }();

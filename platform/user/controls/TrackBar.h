@@ -1,0 +1,43 @@
+#pragma once
+// "msctls_trackbar32": a thumb moved along a channel by dragging, by clicking
+// the channel (a page) and by the arrow, page, Home and End keys, telling the
+// parent with WM_HSCROLL/WM_VSCROLL and the TB_ codes; painting goes through
+// NM_CUSTOMDRAW so a skinner can draw the channel, tics and thumb itself.
+
+#include "platform/user/controls/ControlSupport.h"
+
+namespace win::controls {
+
+class TrackBar {
+public:
+    explicit TrackBar(HWND hwnd) : hwnd_(hwnd) {}
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    static void Register();
+
+private:
+    bool Vertical() const { return StyleOf(hwnd_) & TBS_VERT; }
+    RECT ChannelRect() const;
+    RECT ThumbRect() const;
+    int PosAt(POINT point) const;
+    void SetPos(int pos, bool redraw);
+    void SetRange(int low, int high, bool redraw);
+    // Moves by `delta` (clamped) and tells the parent with `code`.
+    void MoveBy(int delta, WORD code);
+    void Notify(WORD code);
+    void OnKeyDown(WPARAM key);
+    void Paint(HDC hdc);
+    LRESULT CustomDraw(HDC hdc, DWORD stage, std::uintptr_t item, const RECT& rect);
+    void PaintTics(HDC hdc, const RECT& channel);
+
+    HWND hwnd_;
+    int min_ = 0;
+    int max_ = 100;
+    int pos_ = 0;
+    int lineSize_ = 1;
+    int pageSize_ = 20;
+    int ticFrequency_ = 1;
+    bool dragging_ = false;
+    int dragOffset_ = 0; // from the thumb's centre to the press
+};
+
+} // namespace win::controls
