@@ -4,6 +4,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/RegionObject.h"
+#include "platform/gdi/SystemMetrics.h"
 
 namespace win {
 
@@ -234,6 +235,35 @@ COLORREF SetDCPenColor(HDC hdc, COLORREF color) {
     return Exchange(
         hdc, CLR_INVALID, [](DeviceContext& dc) -> COLORREF& { return dc.state.dcPenColor; },
         color & 0xFFFFFF);
+}
+
+BOOL GdiFlush() {
+    return TRUE;
+}
+
+int GetDeviceCaps(HDC hdc, int index) {
+    DeviceContext* dc = hdc ? LookupDC(hdc) : nullptr;
+    if (hdc && !dc)
+        return 0;
+    switch (index) {
+    case HORZRES:
+        return GetSystemMetrics(SM_CXSCREEN);
+    case VERTRES:
+        return GetSystemMetrics(SM_CYSCREEN);
+    case BITSPIXEL:
+        return dc && dc->TargetIsMono() ? 1 : 32;
+    case PLANES:
+        return 1;
+    case NUMCOLORS:
+        return -1;
+    case RASTERCAPS:
+        return RC_BITBLT | RC_STRETCHBLT;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return 96;
+    default:
+        return 0;
+    }
 }
 
 } // namespace win

@@ -41,6 +41,21 @@ int SetPolyFillMode(HDC hdc, int mode);
 COLORREF SetDCBrushColor(HDC hdc, COLORREF color);
 COLORREF SetDCPenColor(HDC hdc, COLORREF color);
 DWORD GetObjectType(HGDIOBJ object);
+// Drawing is synchronous here: there is never a batch to flush.
+BOOL GdiFlush();
+
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int PLANES = 14;
+constexpr int NUMCOLORS = 24;
+constexpr int RASTERCAPS = 38;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+constexpr int RC_BITBLT = 1;
+constexpr int RC_STRETCHBLT = 0x0800;
+// The classic 96-dpi, 32-bit display; HORZRES/VERTRES follow the screen size.
+int GetDeviceCaps(HDC hdc, int index);
 
 // Objects.
 HGDIOBJ GetStockObject(int index);

@@ -59,6 +59,8 @@ BOOL GetTextExtentPoint32(HDC hdc, const char* text, int count, SIZE* size);
 // extent of the whole text.
 BOOL GetTextExtentExPoint(HDC hdc, const char* text, int count, int maxExtent, int* fit, int* dx,
                           SIZE* size);
+// Advances of the characters first..last (code points) in the DC's font.
+BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, int* widths);
 UINT SetTextAlign(HDC hdc, UINT align);
 UINT GetTextAlign(HDC hdc);
 int SetTextCharacterExtra(HDC hdc, int extra);

@@ -114,6 +114,16 @@ BOOL GetTextExtentExPoint(HDC hdc, const char* text, int count, int maxExtent, i
     return TRUE;
 }
 
+BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, int* widths) {
+    DeviceContext* dc = LookupDC(hdc);
+    FontFace* face = dc ? FaceOf(*dc) : nullptr;
+    if (!face || !widths || last < first || last > 0x10FFFF)
+        return FALSE;
+    for (UINT c = first; c <= last; ++c)
+        widths[c - first] = face->GlyphFor(char32_t(c)).advance;
+    return TRUE;
+}
+
 UINT SetTextAlign(HDC hdc, UINT align) {
     DeviceContext* dc = LookupDC(hdc);
     if (!dc)

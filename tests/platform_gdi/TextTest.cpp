@@ -80,6 +80,18 @@ INSTANTIATE_TEST_SUITE_P(Table, SongMetricsTest,
                          ::testing::Values(MetricsCase{-12, 11, 2, 6, 12},
                                            MetricsCase{-16, 15, 3, 8, 16}));
 
+TEST_F(GdiTest, CharWidthsAndDeviceResolution) {
+    TextCanvas canvas(4, 4);
+    int widths[3] = {};
+    ASSERT_TRUE(GetCharWidth32(canvas.dc(), U'a', U'c', widths));
+    EXPECT_EQ(widths[2], 6);
+    ASSERT_TRUE(GetCharWidth32(canvas.dc(), U'中', U'中', widths));
+    EXPECT_EQ(widths[0], 12);
+    // 9 points at the classic 96 dpi are the 12 pixels of the Song face.
+    EXPECT_EQ(GetDeviceCaps(canvas.dc(), LOGPIXELSY) * 9 / 72, 12);
+    EXPECT_EQ(GetDeviceCaps(canvas.dc(), BITSPIXEL), 32);
+}
+
 TEST_F(GdiTest, LargeSongSizesAreDrawnFromOutlines) {
     TextCanvas canvas(4, 4, -40);
     EXPECT_FALSE(DrawsFromBitmapStrike(canvas.dc(), U'中'));
