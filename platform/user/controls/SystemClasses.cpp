@@ -7,6 +7,7 @@
 #include "platform/user/controls/Edit.h"
 #include "platform/user/controls/ListBox.h"
 #include "platform/user/controls/ProgressBar.h"
+#include "platform/user/controls/ScrollBar.h"
 #include "platform/user/controls/Static.h"
 #include "platform/user/controls/StatusBar.h"
 #include "platform/user/controls/TabControl.h"
@@ -23,6 +24,7 @@ void InitCommonControls() {
         controls::ListBox::Register();
         controls::ComboBox::Register();
         controls::ProgressBar::Register();
+        controls::ScrollBar::Register();
         controls::StatusBar::Register();
         controls::TabControl::Register();
         controls::TrackBar::Register();

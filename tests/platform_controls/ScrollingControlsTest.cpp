@@ -1,5 +1,5 @@
-// Track bars: keys, channel clicks and thumb drags with their TB_ codes, and
-// custom draw letting the parent replace the thumb.
+// Track bars and scroll-bar controls: keys, clicks and drags with the codes
+// they send the parent, and custom draw letting the parent replace the thumb.
 
 #include "ControlTestSupport.h"
 
@@ -89,6 +89,34 @@ TEST_F(TrackBarTest, CustomDrawReplacesTheThumb) {
     InvalidateRect(bar, nullptr, TRUE);
     EXPECT_EQ(Pixel(bar, x, y), RGB(255, 0, 0));
     EXPECT_EQ(Pixel(bar, thumb.left, thumb.top), RGB(255, 0, 0)); // no default edge over it
+}
+
+TEST_F(TrackBarTest, ScrollBarControlSendsCodesAndClampsItsPosition) {
+    HWND bar = Create(WC_SCROLLBAR, "", SBS_HORZ, RECT{10, 60, 210, 77}, 4);
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = 99;
+    info.nPage = 10;
+    info.nPos = 500;
+    EXPECT_EQ(SendMessage(bar, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&info)), 90);
+    SendMessage(bar, SBM_SETPOS, 0, TRUE);
+    scrollCodes.clear();
+    Click(bar, 200 - 3, 8); // the right arrow
+    EXPECT_EQ(scrollCodes, (std::vector<WORD>{SB_LINEDOWN, SB_ENDSCROLL}));
+    scrollCodes.clear();
+    Click(bar, 150, 8); // the track after the thumb
+    EXPECT_EQ(scrollCodes, (std::vector<WORD>{SB_PAGEDOWN, SB_ENDSCROLL}));
+    SCROLLBARINFO parts;
+    ASSERT_TRUE(SendMessage(bar, SBM_GETSCROLLBARINFO, 0, reinterpret_cast<LPARAM>(&parts)));
+    EXPECT_EQ(parts.xyThumbTop, parts.dxyLineButton); // position 0: right after the arrow
+    scrollCodes.clear();
+    const int grip = (parts.xyThumbTop + parts.xyThumbBottom) / 2;
+    display->Drag(At(bar, grip, 8), At(bar, grip + 40, 8));
+    ASSERT_GE(scrollCodes.size(), 3u);
+    EXPECT_EQ(scrollCodes.front(), SB_THUMBTRACK);
+    EXPECT_EQ(scrollCodes[scrollCodes.size() - 2], SB_THUMBPOSITION);
+    EXPECT_EQ(scrollCodes.back(), SB_ENDSCROLL);
 }
 
 } // namespace
