@@ -1,0 +1,51 @@
+#include "app/ApplicationFolders.h"
+
+#include "framework/FileNames.h"
+#include "platform/shell/SpecialFolder.h"
+
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool IsWritableFolder(const std::string& folder) {
+    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::string> UserDataFolder() {
+    win::PIDLIST_ABSOLUTE list = nullptr;
+    const int code = win::CSIDL_LOCAL_APPDATA | win::CSIDL_FLAG_CREATE;
+    if (win::FAILED(win::SHGetSpecialFolderLocation(nullptr, code, &list)))
+        return std::nullopt;
+    std::string base;
+    const bool found = win::SHGetPathFromIDList(list, &base);
+    win::ILFree(list);
+    if (!found)
+        return std::nullopt;
+    std::string folder = fw::IncludeTrailingPathDelimiter(base) + "telvora";
+    if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
+        return std::nullopt;
+    if (!IsWritableFolder(folder))
+        return std::nullopt;
+    return fw::IncludeTrailingPathDelimiter(folder);
+}
+
+} // namespace
+
+std::string ApplicationFolderFor(const std::string& programPath) {
+    const std::string programFolder = fw::ExtractFilePath(programPath);
+    if (IsWritableFolder(programFolder))
+        return programFolder;
+    // With no data folder either, the program folder stays: the writes then fail
+    // and are reported where they happen.
+    return UserDataFolder().value_or(programFolder);
+}
+
+std::string WorkingFolderOf(const std::string& applicationFolder) {
+    return applicationFolder + "ORVOListTemp/";
+}
+
+std::string ArchiveLibraryPathOf(const std::string& applicationFolder) {
+    return applicationFolder + "7z.dll";
+}

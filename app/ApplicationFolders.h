@@ -1,0 +1,17 @@
+#pragma once
+// Where the program keeps its files: the application folder (the program's own
+// folder, with a trailing delimiter) and the paths built from it.
+
+#include <string>
+
+// The folder of the program file when the program may write there; otherwise
+// (an installed copy) the user's data folder for the program,
+// $XDG_DATA_HOME/telvora/ (default ~/.local/share/telvora/), created on demand.
+// Everything the program writes and reads beside itself goes there instead.
+std::string ApplicationFolderFor(const std::string& programPath);
+
+// The working folder that holds the package and the unpacked catalogue.
+std::string WorkingFolderOf(const std::string& applicationFolder);
+
+// The file the embedded 7-Zip library is written to and loaded from.
+std::string ArchiveLibraryPathOf(const std::string& applicationFolder);
