@@ -40,9 +40,11 @@ void FillTargetRect(DeviceContext& dc, const RECT& rect, Brush& brush) {
             if (patterned)
                 BrushRow(dc, brush, part.left, row, n, pattern.data(), solid);
             std::uint32_t* out = editor.Open(row, part.left, n);
-            if (patterned)
-                std::copy(pattern.begin(), pattern.begin() + n, out);
-            else
+            if (patterned) {
+                for (int i = 0; i < n; ++i)
+                    if (!(pattern[std::size_t(i)] & kSkipPixel))
+                        out[i] = pattern[std::size_t(i)];
+            } else
                 std::fill(out, out + n, solid);
             editor.Commit();
         }

@@ -82,7 +82,8 @@ void RopRow(std::uint8_t rop, std::uint32_t* dest, const std::uint32_t* sourceRo
     for (int i = 0; i < n; ++i) {
         const std::uint32_t s = sourceRow ? sourceRow[i] : source;
         const std::uint32_t p = patternRow ? patternRow[i] : pattern;
-        dest[i] = Rop3(rop, p, s, dest[i]);
+        if (!(p & kSkipPixel))
+            dest[i] = Rop3(rop, p, s, dest[i]);
     }
 }
 
@@ -115,8 +116,10 @@ bool BrushRow(const DeviceContext& dc, const Brush& brush, int x, int y, int n, 
     const int dx = x - dc.DeviceOrigin().x - dc.state.brushOrg.x;
     const int dy = y - dc.DeviceOrigin().y - dc.state.brushOrg.y;
     if (brush.GetStyle() == Brush::Style::Hatched) {
+        // A hatch's background shows only in OPAQUE mode.
         const std::uint32_t fore = PixelOf(brush.Color());
-        const std::uint32_t back = PixelOf(dc.state.bkColor);
+        const std::uint32_t back =
+            dc.state.bkMode == TRANSPARENT ? kSkipPixel : PixelOf(dc.state.bkColor);
         for (int i = 0; i < n; ++i)
             out[i] = brush.HatchBit(dx + i, dy) ? fore : back;
         return true;

@@ -16,6 +16,10 @@ constexpr COLORREF ColorOf(std::uint32_t pixel) {
     return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
 }
 
+// A pattern pixel that leaves the destination alone: the background of a hatch
+// brush in TRANSPARENT mode. Real pixels never have top-byte bits.
+constexpr std::uint32_t kSkipPixel = 0x01000000;
+
 // The truth-table byte of a ternary raster operation code.
 constexpr std::uint8_t RopIndex(DWORD rop) {
     return std::uint8_t((rop >> 16) & 0xFF);

@@ -39,7 +39,8 @@ class PenPlotter {
 public:
     PenPlotter(DeviceContext& dc, const Pen& pen)
         : dc_(dc), target_(dc.Target()), pixel_(PenPixel(dc, pen)),
-          rop_(Rop3FromRop2(dc.state.rop2)), width_(pen.Width()),
+          gapPixel_(PixelOf(dc.state.bkColor)), rop_(Rop3FromRop2(dc.state.rop2)),
+          width_(pen.Width()),
           dashes_(pen.Width() == 1 ? DashPattern(pen.Style()) : std::span<const int>()) {}
 
     // A line from a to b in target coordinates, the last point excluded.
@@ -50,7 +51,9 @@ public:
         POINT p = a;
         while (p.x != b.x || p.y != b.y) {
             if (DashOn())
-                Dot(p);
+                Dot(p, pixel_);
+            else if (dc_.state.bkMode == OPAQUE)
+                Dot(p, gapPixel_); // the gaps of a styled pen show the background colour
             const int e2 = 2 * err;
             if (e2 >= dy) {
                 err += dy;
@@ -79,14 +82,14 @@ private:
         return true;
     }
 
-    void Dot(POINT p) {
+    void Dot(POINT p, std::uint32_t pixel) {
         const int half = (width_ - 1) / 2;
         const RECT square{p.x - half, p.y - half, p.x - half + width_, p.y - half + width_};
         RowEditor editor(target_);
         dc_.Clip().ForEachPart(square, [&](const RECT& part) {
             for (int row = part.top; row < part.bottom; ++row) {
                 std::uint32_t* out = editor.Open(row, part.left, part.right - part.left);
-                RopRow(rop_, out, nullptr, 0, nullptr, pixel_, part.right - part.left);
+                RopRow(rop_, out, nullptr, 0, nullptr, pixel, part.right - part.left);
                 editor.Commit();
             }
         });
@@ -95,6 +98,7 @@ private:
     DeviceContext& dc_;
     PixelView target_;
     std::uint32_t pixel_;
+    std::uint32_t gapPixel_;
     std::uint8_t rop_;
     int width_;
     std::span<const int> dashes_;

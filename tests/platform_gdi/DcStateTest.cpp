@@ -100,7 +100,31 @@ TEST_F(GdiTest, HatchBrushesDrawTheirLinesOnTheBackgroundColour) {
     EXPECT_EQ(c.Row(0, 8, kInk), ".......#");
     EXPECT_EQ(c.Row(7, 8, kInk), "########");
     EXPECT_EQ(c.At(0, 0), RGB(0, 255, 0));
+    // In TRANSPARENT mode the background between the lines is left alone.
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(c.dc(), &r, red);
+    SetBkMode(c.dc(), TRANSPARENT);
+    FillRect(c.dc(), &r, cross);
+    EXPECT_EQ(c.At(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(c.At(7, 0), kInk);
+    DeleteObject(red);
     DeleteObject(cross);
+}
+
+TEST_F(GdiTest, StyledPenGapsShowTheBackgroundOnlyWhenOpaque) {
+    HPEN dotted = CreatePen(PS_DOT, 1, kInk);
+    for (int mode : {OPAQUE, TRANSPARENT}) {
+        MemoryCanvas c(8, 1, RGB(0, 0, 255));
+        HGDIOBJ old = SelectObject(c.dc(), dotted);
+        SetBkMode(c.dc(), mode);
+        SetBkColor(c.dc(), RGB(0, 255, 0));
+        MoveToEx(c.dc(), 0, 0, nullptr);
+        LineTo(c.dc(), 8, 0);
+        EXPECT_EQ(c.Row(0, 8, kInk), "###...##") << mode;
+        EXPECT_EQ(c.At(4, 0), mode == OPAQUE ? RGB(0, 255, 0) : RGB(0, 0, 255)) << mode;
+        SelectObject(c.dc(), old);
+    }
+    DeleteObject(dotted);
 }
 
 TEST_F(GdiTest, PolygonFillFollowsTheFillMode) {
