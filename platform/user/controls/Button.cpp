@@ -140,14 +140,6 @@ void Button::OnKeyUp(WPARAM key) {
 
 LRESULT Button::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1; // the painter covers the whole control
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         OnButtonDown();

@@ -12,6 +12,9 @@ public:
     explicit Button(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     DWORD Kind() const { return StyleOf(hwnd_) & BS_TYPEMASK; }
@@ -29,7 +32,6 @@ private:
     void OnKeyDown(WPARAM key);
     void OnKeyUp(WPARAM key);
 
-    void Paint(HDC hdc);
     void PaintPush(HDC hdc, RECT client);
     void PaintCheckOrRadio(HDC hdc, RECT client);
     void PaintGroupBox(HDC hdc, RECT client);

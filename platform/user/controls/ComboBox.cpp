@@ -366,14 +366,6 @@ LRESULT ComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         Layout();
         return 0;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SETFONT:
         DefWindowProc(hwnd_, message, wParam, lParam);
         if (edit_)

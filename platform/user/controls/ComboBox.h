@@ -15,6 +15,9 @@ public:
     explicit ComboBox(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     DWORD Kind() const { return StyleOf(hwnd_) & 3; }
@@ -38,7 +41,6 @@ private:
     void OnButtonUp(POINT point);
     void OnKeyDown(WPARAM key);
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
-    void Paint(HDC hdc);
     void PaintItem(HDC hdc, const RECT& item);
 
     HWND hwnd_;

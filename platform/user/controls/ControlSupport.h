@@ -15,32 +15,6 @@
 
 namespace win::controls {
 
-// The window procedure of a control class whose behaviour lives in `Control`
-// (constructed from the HWND on WM_NCCREATE, destroyed after WM_NCDESTROY,
-// answering `LRESULT Handle(UINT, WPARAM, LPARAM)`). Controls never throw
-// across the message dispatch: a failure (out of memory) answers 0.
-template <class Control>
-LRESULT ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    static std::unordered_map<HWND, std::unique_ptr<Control>> controls;
-    try {
-        if (message == WM_NCCREATE)
-            controls[hwnd] = std::make_unique<Control>(hwnd);
-        auto found = controls.find(hwnd);
-        if (found == controls.end())
-            return DefWindowProc(hwnd, message, wParam, lParam);
-        if (message == WM_NCDESTROY) {
-            // Moved out first: the handler may send messages that come back here.
-            std::unique_ptr<Control> dying = std::move(found->second);
-            controls.erase(found);
-            dying->Handle(message, wParam, lParam);
-            return DefWindowProc(hwnd, message, wParam, lParam);
-        }
-        return found->second->Handle(message, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
-}
-
 // Registers a system class (CS_GLOBALCLASS, no instance) unless one of that
 // name is registered already.
 void RegisterControlClass(const char* name, WNDPROC proc, UINT style, int background,
@@ -124,5 +98,43 @@ private:
     HWND hwnd_;
     HDC hdc_;
 };
+
+// The window procedure of a control class whose behaviour lives in `Control`
+// (constructed from the HWND on WM_NCCREATE, destroyed after WM_NCDESTROY,
+// answering `LRESULT Handle(UINT, WPARAM, LPARAM)` and painting its client
+// area with `void Paint(HDC)`). Controls never throw
+// across the message dispatch: a failure (out of memory) answers 0.
+template <class Control>
+LRESULT ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    static std::unordered_map<HWND, std::unique_ptr<Control>> controls;
+    try {
+        if (message == WM_NCCREATE)
+            controls[hwnd] = std::make_unique<Control>(hwnd);
+        auto found = controls.find(hwnd);
+        if (found == controls.end())
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            // Moved out first: the handler may send messages that come back here.
+            std::unique_ptr<Control> dying = std::move(found->second);
+            controls.erase(found);
+            dying->Handle(message, wParam, lParam);
+            return DefWindowProc(hwnd, message, wParam, lParam);
+        }
+        switch (message) {
+        case WM_PAINT:
+        case WM_PRINTCLIENT: {
+            PaintScope paint(hwnd, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
+            found->second->Paint(paint.Dc());
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1; // the painting covers the whole control
+        default:
+            return found->second->Handle(message, wParam, lParam);
+        }
+    } catch (...) {
+        return 0;
+    }
+}
 
 } // namespace win::controls

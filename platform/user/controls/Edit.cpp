@@ -364,14 +364,6 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         Relayout();
         return 0;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SETTEXT:
         SetText(reinterpret_cast<const char*>(lParam));
         return TRUE;

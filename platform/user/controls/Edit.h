@@ -15,6 +15,9 @@ public:
     explicit Edit(HWND hwnd);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     enum class Extend { No, Yes };
@@ -60,7 +63,6 @@ private:
     int WidestLine() const;
 
     // Painting (EditView.cpp).
-    void Paint(HDC hdc);
     void PaintLine(HDC hdc, std::size_t index, int y, COLORREF textColor);
     void PaintSelection(HDC hdc, std::size_t index, int y);
 

@@ -34,6 +34,11 @@ ListBox::ListBox(HWND hwnd) : hwnd_(hwnd) {
     itemHeight_ = LineHeight(dc.Dc());
 }
 
+HWND ListBox::OwnerDrawTarget() const {
+    // A pop-up's items are measured and drawn by the combo box's parent.
+    return dropList_ ? (combo_ ? GetParent(combo_) : nullptr) : GetParent(hwnd_);
+}
+
 int ListBox::ItemHeight(int index) const {
     if ((StyleOf(hwnd_) & LBS_OWNERDRAWVARIABLE) && index >= 0 && index < Count())
         return std::max(1, items_[std::size_t(index)].height);
@@ -49,8 +54,11 @@ void ListBox::MeasureItem(int index) {
     measure.itemWidth = UINT(ClientRect(hwnd_).right);
     if (index >= 0 && index < Count())
         measure.itemData = items_[std::size_t(index)].data;
-    if (HWND parent = GetParent(hwnd_))
-        SendMessage(parent, WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
+    if (HWND target = OwnerDrawTarget()) {
+        if (dropList_)
+            measure.CtlType = ODT_COMBOBOX, measure.CtlID = UINT(GetDlgCtrlID(combo_));
+        SendMessage(target, WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
+    }
     if (index < 0)
         itemHeight_ = int(measure.itemHeight);
     else
@@ -390,8 +398,7 @@ void ListBox::PaintItem(HDC hdc, int index, const RECT& rect) {
         item.hDC = hdc;
         item.rcItem = rect;
         item.itemData = items_[std::size_t(index)].data;
-        // A pop-up's items are drawn by the combo box's parent.
-        HWND target = dropList_ ? GetParent(combo_) : GetParent(hwnd_);
+        HWND target = OwnerDrawTarget();
         if (dropList_)
             item.CtlID = UINT(GetDlgCtrlID(combo_));
         if (target)
@@ -454,14 +461,6 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetTop(top_);
         UpdateScrollBar();
         return 0;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SETFONT: {
         DefWindowProc(hwnd_, message, wParam, lParam);
         font_ = reinterpret_cast<HFONT>(wParam);

@@ -20,6 +20,9 @@ public:
     explicit ListBox(HWND hwnd);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     struct Item {
@@ -42,6 +45,7 @@ private:
     LRESULT TextLength(WPARAM index) const;
     int ItemHeight(int index) const;
     void MeasureItem(int index);
+    HWND OwnerDrawTarget() const;
     // An item is selected and brought into view; the parent hears of it when
     // the user did it (LBS_NOTIFY).
     void Select(int index, Notify notify);
@@ -58,7 +62,6 @@ private:
     void OnButtonDown(POINT point, bool doubleClick);
     void OnMouseMove(POINT point);
     void OnButtonUp(POINT point);
-    void Paint(HDC hdc);
     void PaintItem(HDC hdc, int index, const RECT& rect);
 
     HWND hwnd_;

@@ -66,14 +66,6 @@ void ProgressBar::Paint(HDC hdc) {
 
 LRESULT ProgressBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case PBM_SETRANGE:
         return SetRange(LOWORD(std::uintptr_t(lParam)), HIWORD(std::uintptr_t(lParam)));
     case PBM_SETRANGE32:

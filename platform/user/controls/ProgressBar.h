@@ -12,11 +12,13 @@ public:
     explicit ProgressBar(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     LRESULT SetRange(int low, int high);
     LRESULT SetPos(int pos);
-    void Paint(HDC hdc);
 
     HWND hwnd_;
     int low_ = 0;

@@ -195,14 +195,6 @@ void ScrollBar::OnButtonUp() {
 
 LRESULT ScrollBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_NCHITTEST:
         return SizeBox() ? HTBOTTOMRIGHT : HTCLIENT;
     case WM_NCLBUTTONDOWN:

@@ -12,6 +12,9 @@ public:
     explicit ScrollBar(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     struct Geometry {
@@ -30,7 +33,6 @@ private:
     int SetInfo(const SCROLLINFO& info, bool redraw);
     void GetInfo(SCROLLINFO& info) const;
     void Send(int code, int pos = 0);
-    void Paint(HDC hdc);
     void OnButtonDown(POINT point);
     void OnMouseMove(POINT point);
     void OnButtonUp();

@@ -160,14 +160,6 @@ void Static::PaintOwnerDrawn(HDC hdc, const RECT& client) {
 
 LRESULT Static::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_NCHITTEST:
         // Without SS_NOTIFY a label lets clicks through to what lies below.
         return (StyleOf(hwnd_) & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;

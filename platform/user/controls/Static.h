@@ -12,10 +12,12 @@ public:
     explicit Static(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     DWORD Kind() const { return StyleOf(hwnd_) & SS_TYPEMASK; }
-    void Paint(HDC hdc);
     void PaintText(HDC hdc, const RECT& client);
     void PaintImage(HDC hdc, const RECT& client);
     void PaintOwnerDrawn(HDC hdc, const RECT& client);

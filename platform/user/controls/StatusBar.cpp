@@ -158,14 +158,6 @@ LRESULT StatusBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         Redraw(hwnd_);
         return 0;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_NCHITTEST: {
         POINT point = PointFrom(lParam);
         ScreenToClient(hwnd_, &point);

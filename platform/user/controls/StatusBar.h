@@ -15,6 +15,9 @@ public:
     explicit StatusBar(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     struct Part {
@@ -31,7 +34,6 @@ private:
     LRESULT GetText(WPARAM index, char* buffer);
     RECT PartRect(std::size_t index) const;
     RECT GripRect() const;
-    void Paint(HDC hdc);
     void PaintPart(HDC hdc, const Part& part, std::size_t index, RECT rect);
 
     HWND hwnd_;

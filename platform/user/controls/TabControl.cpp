@@ -308,7 +308,6 @@ void TabControl::PaintTab(HDC hdc, int index) {
                 rect.left -= kRaise, rect.right += 1;
             else
                 rect.right += kRaise, rect.left -= 1;
-            rect.top += side == Side::Left || side == Side::Right ? 0 : 0;
         }
         FillRect(hdc, &rect, GetSysColorBrush(COLOR_3DFACE));
         const UINT open = side == Side::Top      ? BF_BOTTOM
@@ -380,14 +379,6 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         UpdateScroller();
         Redraw(hwnd_);
         return 0;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SETFONT:
         DefWindowProc(hwnd_, message, wParam, lParam);
         Measure();

@@ -16,6 +16,9 @@ public:
     explicit TabControl(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     struct Item {
@@ -48,7 +51,6 @@ private:
     void UpdateScroller();
     void EnsureVisible(int index);
     void OnKeyDown(WPARAM key);
-    void Paint(HDC hdc);
     void PaintTab(HDC hdc, int index);
 
     HWND hwnd_;

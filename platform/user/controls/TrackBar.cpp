@@ -171,14 +171,6 @@ void TrackBar::Paint(HDC hdc) {
 
 LRESULT TrackBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_LBUTTONDOWN: {
         SetFocus(hwnd_);
         const POINT point = PointFrom(lParam);

@@ -13,6 +13,9 @@ public:
     explicit TrackBar(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     bool Vertical() const { return StyleOf(hwnd_) & TBS_VERT; }
@@ -25,7 +28,6 @@ private:
     void MoveBy(int delta, WORD code);
     void Notify(WORD code);
     void OnKeyDown(WPARAM key);
-    void Paint(HDC hdc);
     LRESULT CustomDraw(HDC hdc, DWORD stage, std::uintptr_t item, const RECT& rect);
     void PaintTics(HDC hdc, const RECT& channel);
 

@@ -122,14 +122,6 @@ LRESULT UpDown::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (StyleOf(hwnd_) & UDS_AUTOBUDDY)
             SetBuddy(GetWindow(hwnd_, GW_HWNDPREV));
         return 0;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        PaintScope paint(hwnd_, message == WM_PRINTCLIENT ? wParam : WPARAM(0));
-        Paint(paint.Dc());
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         pressed_ = ArrowAt(PointFrom(lParam));

@@ -12,6 +12,9 @@ public:
     explicit UpDown(HWND hwnd) : hwnd_(hwnd) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     static void Register();
+    // Draws the whole client area (ControlProc calls it for WM_PAINT and
+    // WM_PRINTCLIENT; WM_ERASEBKGND is left undone, as the painting covers it).
+    void Paint(HDC hdc);
 
 private:
     enum class Arrow { None, Up, Down };
@@ -23,7 +26,6 @@ private:
     void SetPos(int pos);
     void ShowInBuddy();
     void SetBuddy(HWND buddy);
-    void Paint(HDC hdc);
 
     HWND hwnd_;
     HWND buddy_ = nullptr;
