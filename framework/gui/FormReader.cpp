@@ -10,6 +10,7 @@
 #include "framework/TypInfo.h"
 #include "framework/gui/FormLexer.h"
 #include "framework/gui/Form.h"
+#include "framework/gui/StandardClasses.h"
 #include "platform/kernel/Resource.h"
 
 #include <vector>
@@ -365,6 +366,7 @@ void TFormParser::Finish(bool loaded) {
 } // namespace
 
 void ReadComponentDefinition(TComponent& root, std::string_view text) {
+    RegisterStandardClasses();
     TFormParser(root, text).Read();
 }
 

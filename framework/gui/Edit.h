@@ -1,0 +1,72 @@
+#pragma once
+// Text boxes on the platform's Edit class: TEdit (one line) and TMemo (many
+// lines, with Lines and ScrollBars). Both report user edits through OnChange.
+
+#include "framework/Strings.h"
+#include "framework/gui/WinControl.h"
+
+#include <memory>
+
+namespace fw {
+
+enum class TBorderStyle { bsNone, bsSingle };
+FW_ENUM_NAMES(TBorderStyle, "bsNone", "bsSingle");
+
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+FW_ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth");
+
+class TCustomEdit : public TWinControl {
+    FW_CLASS(TCustomEdit, TWinControl)
+
+    explicit TCustomEdit(TComponent* owner);
+
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle style);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool readOnly);
+
+    const TNotifyEvent& OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+
+private:
+    TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
+    bool FReadOnly = false;
+    TNotifyEvent FOnChange;
+};
+
+class TEdit : public TCustomEdit {
+    FW_CLASS(TEdit, TCustomEdit)
+
+    explicit TEdit(TComponent* owner);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+};
+
+class TMemo : public TCustomEdit {
+    FW_CLASS(TMemo, TCustomEdit)
+
+    explicit TMemo(TComponent* owner);
+    ~TMemo() override;
+
+    TStrings* Lines() const { return FLines.get(); }
+    void SetLines(TStrings* lines);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle scrollBars);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool wordWrap);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    std::unique_ptr<TStrings> FLines;
+    TScrollStyle FScrollBars = TScrollStyle::ssNone;
+    bool FWordWrap = true;
+};
+
+} // namespace fw

@@ -1,0 +1,28 @@
+#include "framework/gui/StandardClasses.h"
+
+#include "framework/ClassRegistry.h"
+#include "framework/gui/Button.h"
+#include "framework/gui/CheckBox.h"
+#include "framework/gui/ComboBox.h"
+#include "framework/gui/Edit.h"
+#include "framework/gui/Label.h"
+#include "framework/gui/ListBox.h"
+#include "framework/gui/Panel.h"
+#include "framework/gui/Timer.h"
+
+namespace fw {
+
+void RegisterStandardClasses() {
+    static const bool registered = [] {
+        for (const TClassInfo* info :
+             {&TButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
+              &TComboBox::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(),
+              &TLabel::StaticClass(), &TListBox::StaticClass(), &TPanel::StaticClass(),
+              &TTimer::StaticClass()})
+            RegisterClass(*info);
+        return true;
+    }();
+    (void)registered;
+}
+
+} // namespace fw
