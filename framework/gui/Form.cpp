@@ -47,6 +47,29 @@ void TForm::Destroying() {
     TWinControl::Destroying();
 }
 
+void TForm::SetClientWidth(int width) {
+    if (ComponentState().Contains(TComponentStateItem::csLoading))
+        FLoadedClientWidth = width;
+    else
+        TWinControl::SetClientWidth(width);
+}
+
+void TForm::SetClientHeight(int height) {
+    if (ComponentState().Contains(TComponentStateItem::csLoading))
+        FLoadedClientHeight = height;
+    else
+        TWinControl::SetClientHeight(height);
+}
+
+void TForm::Loaded() {
+    TWinControl::Loaded();
+    if (FLoadedClientWidth >= 0)
+        SetClientWidth(FLoadedClientWidth);
+    if (FLoadedClientHeight >= 0)
+        SetClientHeight(FLoadedClientHeight);
+    FLoadedClientWidth = FLoadedClientHeight = -1;
+}
+
 void TForm::SetBorderStyle(TFormBorderStyle style) {
     if (style == FBorderStyle)
         return;

@@ -60,6 +60,12 @@ class TForm : public TWinControl {
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult result) { FModalResult = result; }
 
+    // While the definition is read the client size waits for the border to be
+    // known, so the order of the two in the definition does not matter.
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+    void Loaded() override;
+
     win::RECT ClientRect() const override;
     bool Showing() const override;
 
@@ -90,6 +96,8 @@ private:
     TFormStyle FFormStyle = TFormStyle::fsNormal;
     TModalResult FModalResult = mrNone;
     bool FModal = false;
+    int FLoadedClientWidth = -1;
+    int FLoadedClientHeight = -1;
 };
 
 // A form of class T owned by owner, with its definition read and OnCreate run.

@@ -101,11 +101,11 @@ TFormTokenValue TFormLexer::ReadString() {
     while (true) {
         if (AtEnd())
             Fail("string not closed");
+        if (Peek() == '\n')
+            Fail("line break inside a string");
         const char c = Take();
         if (c == '"')
             return token;
-        if (c == '\n')
-            Fail("line break inside a string");
         if (c != '\\') {
             token.text += c;
             continue;

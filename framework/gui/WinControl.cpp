@@ -23,6 +23,9 @@ thread_local TWinControl* creatingControl = nullptr;
 
 void EnsureWindowClass(const std::string& name, const TCreateParams& params,
                        win::WNDPROC initProc, win::WNDPROC& defaultProc) {
+    // The platform's control classes exist once registered; the framework builds on them.
+    static const bool controlsRegistered = (win::InitCommonControls(), true);
+    (void)controlsRegistered;
     win::WNDCLASS base;
     defaultProc = win::DefWindowProc;
     if (!params.BaseClassName.empty()) {
