@@ -173,5 +173,25 @@ TEST_F(CommonControlsTest, UpDownStepsAskFirstAndFillTheBuddy) {
     EXPECT_EQ(SendMessage(updown, UDM_GETPOS32, 0, 0), 997);
 }
 
+TEST_F(CommonControlsTest, HeaderItemsRectsAndClicks) {
+    HWND header = Create(WC_HEADER, "", HDS_BUTTONS, RECT{10, 10, 310, 30}, 7);
+    for (const char* title : {"时间", "节目"}) {
+        HDITEM item;
+        item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+        item.pszText = const_cast<char*>(title);
+        item.cxy = 80;
+        item.fmt = HDF_CENTER;
+        SendMessage(header, HDM_INSERTITEM, 99, reinterpret_cast<LPARAM>(&item));
+    }
+    EXPECT_EQ(SendMessage(header, HDM_GETITEMCOUNT, 0, 0), 2);
+    RECT second;
+    ASSERT_TRUE(SendMessage(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second)));
+    EXPECT_EQ(second, (RECT{80, 0, 160, 20}));
+    EXPECT_FALSE(SendMessage(header, HDM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&second)));
+    EXPECT_EQ(SendMessage(header, HDM_GETIMAGELIST, 0, 0), 0);
+    Click(header, 100, 10);
+    EXPECT_EQ(Take(), (std::vector<Notification>{{7, HDN_ITEMCLICK}}));
+}
+
 } // namespace
 } // namespace win::test

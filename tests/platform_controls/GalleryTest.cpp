@@ -101,6 +101,22 @@ TEST_F(GalleryTest, EveryControlRendersToAPicture) {
     SendMessage(track, TBM_SETRANGE, TRUE, MAKELONG(0, 10));
     SendMessage(track, TBM_SETPOS, TRUE, 4);
 
+    HWND header = Add(WC_HEADER, "", HDS_BUTTONS, 10, 310, 250, 20);
+    for (const char* title : {"时间", "节目名称", "频道"}) {
+        HDITEM item;
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = const_cast<char*>(title);
+        item.cxy = 80;
+        SendMessage(header, HDM_INSERTITEM, 99, reinterpret_cast<LPARAM>(&item));
+    }
+    HWND sizeBar = Add(WC_SCROLLBAR, "", SBS_HORZ, 10, 340, 250, 17);
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    info.nMax = 99;
+    info.nPage = 20;
+    info.nPos = 30;
+    SendMessage(sizeBar, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&info));
+
     HWND status = Add(STATUSCLASSNAME, "", SBARS_SIZEGRIP, 0, 0, 0, 0);
     const int parts[] = {200, 420, -1};
     SendMessage(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));

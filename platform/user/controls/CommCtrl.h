@@ -299,6 +299,19 @@ constexpr int HDF_RIGHT = 0x0001;
 constexpr int HDF_CENTER = 0x0002;
 constexpr int HDF_JUSTIFYMASK = 0x0003;
 
+constexpr UINT HDN_ITEMCLICKA = UINT(-302);
+constexpr UINT HDN_ITEMCLICKW = UINT(-322);
+constexpr UINT HDN_ITEMCLICK = HDN_ITEMCLICKW;
+
+struct HDITEM;
+
+struct NMHEADER {
+    NMHDR hdr;
+    int iItem = 0;
+    int iButton = 0;
+    HDITEM* pitem = nullptr;
+};
+
 struct HDITEM {
     UINT mask = 0;
     int cxy = 0;

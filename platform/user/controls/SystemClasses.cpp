@@ -5,6 +5,7 @@
 #include "platform/user/controls/Button.h"
 #include "platform/user/controls/ComboBox.h"
 #include "platform/user/controls/Edit.h"
+#include "platform/user/controls/Header.h"
 #include "platform/user/controls/ListBox.h"
 #include "platform/user/controls/ProgressBar.h"
 #include "platform/user/controls/ScrollBar.h"
@@ -21,6 +22,7 @@ void InitCommonControls() {
         controls::Button::Register();
         controls::Static::Register();
         controls::Edit::Register();
+        controls::Header::Register();
         controls::ListBox::Register();
         controls::ComboBox::Register();
         controls::ProgressBar::Register();
