@@ -8,6 +8,13 @@ bool IsContinuation(const std::string& line) {
     return !line.empty() && (line.front() == ' ' || line.front() == '\t');
 }
 
+// Whether the line starts an entry of that name (case ignored).
+bool HasName(const std::string& line, std::string_view name) {
+    std::size_t colon = line.find(':');
+    return !IsContinuation(line) && colon != std::string::npos &&
+           TextIsSame(Trim(std::string_view(line).substr(0, colon)), name);
+}
+
 // The fold point of a long line: the last space, tab or comma within the fold
 // length, else the first one after it; npos when there is none.
 std::size_t FoldPoint(std::string_view line) {
@@ -23,12 +30,7 @@ std::size_t FoldPoint(std::string_view line) {
 
 std::size_t TNetHeaderList::IndexOfName(std::string_view AName) const {
     for (std::size_t i = 0; i < FLines.size(); ++i) {
-        if (IsContinuation(FLines[i])) {
-            continue;
-        }
-        std::size_t colon = FLines[i].find(':');
-        if (colon != std::string::npos &&
-            TextIsSame(Trim(std::string_view(FLines[i]).substr(0, colon)), AName)) {
+        if (HasName(FLines[i], AName)) {
             return i;
         }
     }
@@ -61,12 +63,7 @@ std::string TNetHeaderList::Values(std::string_view AName) const {
 std::vector<std::string> TNetHeaderList::AllValues(std::string_view AName) const {
     std::vector<std::string> values;
     for (std::size_t i = 0; i < FLines.size(); ++i) {
-        if (IsContinuation(FLines[i])) {
-            continue;
-        }
-        std::size_t colon = FLines[i].find(':');
-        if (colon != std::string::npos &&
-            TextIsSame(Trim(std::string_view(FLines[i]).substr(0, colon)), AName)) {
+        if (HasName(FLines[i], AName)) {
             values.push_back(ValueAt(i));
         }
     }
