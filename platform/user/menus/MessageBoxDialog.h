@@ -1,0 +1,51 @@
+#pragma once
+// The window and modal loop behind MessageBox.
+
+#include "platform/user/menus/MessageBox.h"
+
+#include <string>
+#include <vector>
+
+namespace win {
+
+class MessageBoxDialog {
+public:
+    MessageBoxDialog(HWND owner, std::string text, std::string caption, UINT type);
+    MessageBoxDialog(const MessageBoxDialog&) = delete;
+    MessageBoxDialog& operator=(const MessageBoxDialog&) = delete;
+    ~MessageBoxDialog();
+
+    // Shows the box and runs its loop; the id of the button pressed.
+    int Run();
+
+    struct ButtonSpec {
+        int id;
+        const char* text;
+    };
+
+private:
+    static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Create();
+    void CreateButtons(int clientWidth, int buttonsTop);
+    bool HandleDialogKey(const MSG& msg);
+    void MoveFocus(int step);
+    void Focus(HWND button);
+    void Press(HWND button);
+    void End(int id);
+    std::vector<HWND> DisableOwners() const;
+
+    HWND owner_;
+    std::string text_;
+    std::string caption_;
+    UINT type_;
+    std::vector<ButtonSpec> specs_;
+    HWND box_ = nullptr;
+    std::vector<HWND> buttons_;
+    HWND focus_ = nullptr;
+    HFONT font_ = nullptr;
+    int result_ = 0;
+    bool done_ = false;
+};
+
+} // namespace win
