@@ -76,6 +76,19 @@ TEST(NetAntiFreeze, TurnsWhileADownloadWaits) {
     EXPECT_GT(dispatch.all, 3);
 }
 
+TEST(NetAntiFreeze, TurnsWhileAConnectWaits) {
+    CountingDispatch dispatch;
+    TNetAntiFreeze pump(nullptr);
+    pump.SetIdleTimeOut(5);
+    UnansweredListener listener;
+    TNetHTTP http(nullptr);
+    http.SetConnectTimeout(200);
+    fw::TMemoryStream stream;
+    EXPECT_THROW(http.Get("http://127.0.0.1:" + std::to_string(listener.Port()) + "/", stream),
+                 ENetConnectTimeout);
+    EXPECT_GT(dispatch.all, 10);
+}
+
 TEST(NetAntiFreeze, NoTurnsWhenInactiveOrOffTheMainThread) {
     CountingDispatch dispatch;
     TNetAntiFreeze pump(nullptr);
