@@ -1,0 +1,28 @@
+#include "app/PublisherLinks.h"
+
+namespace {
+
+constexpr std::string_view kPublisherHost = TELVORA_PUBLISHER_HOST;
+constexpr std::string_view kPackageUrl = TELVORA_PACKAGE_URL;
+
+std::string LinkOnPublisherHost(std::string_view pathAndQuery, std::string_view versionText) {
+    std::string link = "http://";
+    link += kPublisherHost;
+    link += pathAndQuery;
+    link += versionText;
+    return link;
+}
+
+} // namespace
+
+std::string OfficialSiteLink(std::string_view versionText) {
+    return LinkOnPublisherHost("/?qq=orvo", versionText);
+}
+
+std::string OnlineVersionLink(std::string_view versionText) {
+    return LinkOnPublisherHost("/Data/Telvora/?qq=orvo", versionText);
+}
+
+std::string_view PackageUrl() {
+    return kPackageUrl;
+}
