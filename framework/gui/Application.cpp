@@ -40,8 +40,10 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
 
 TApplication::~TApplication() { DestroyComponents(); }
 
+// Never freed by a static destructor: by then the window manager may be gone.
+// Run frees the forms and components once the loop has ended.
 TApplication& Application() {
-    static TComponentPtr<TApplication> application = MakeComponent<TApplication>();
+    static TApplication* const application = MakeComponent<TApplication>().release();
     return *application;
 }
 
@@ -70,6 +72,9 @@ void TApplication::Run() {
         FMainForm->Show();
     while (!FTerminated)
         HandleMessage();
+    // The program ends with its main form: every form and component goes now.
+    DestroyComponents();
+    FMainForm = nullptr;
 }
 
 bool TApplication::ProcessMessage() {

@@ -56,7 +56,8 @@ class TApplication : public TComponent {
         FormCreated(*reference);
         return reference;
     }
-    // Shows the main form and dispatches messages until the application ends.
+    // Shows the main form and dispatches messages until the application ends,
+    // then frees every form and component the application owns.
     void Run();
     // Dispatches every message waiting now, then returns.
     void ProcessMessages();

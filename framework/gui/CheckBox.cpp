@@ -26,6 +26,8 @@ const TClassInfo& TRadioButton::StaticClass() {
 
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 97, 17);
+    // Check boxes and radio buttons sit on their parent's background.
+    SetParentColor(true);
     SetTabStop(true);
     SetMouseClicks(false);
 }

@@ -16,8 +16,9 @@ const TClassInfo& TScreen::StaticClass() {
     return info;
 }
 
+// Never freed, so that forms freed at any time can still leave its list.
 TScreen& Screen() {
-    static TComponentPtr<TScreen> screen = MakeComponent<TScreen>();
+    static TScreen* const screen = MakeComponent<TScreen>().release();
     return *screen;
 }
 
