@@ -1,8 +1,10 @@
 #include "app/ApplicationFolders.h"
 
+#include "app/ShellFolders.h"
 #include "framework/FileNames.h"
 #include "platform/shell/SpecialFolder.h"
 
+#include <cerrno>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,16 +16,11 @@ bool IsWritableFolder(const std::string& folder) {
 }
 
 std::optional<std::string> UserDataFolder() {
-    win::PIDLIST_ABSOLUTE list = nullptr;
-    const int code = win::CSIDL_LOCAL_APPDATA | win::CSIDL_FLAG_CREATE;
-    if (win::FAILED(win::SHGetSpecialFolderLocation(nullptr, code, &list)))
+    const std::optional<std::string> base =
+        SpecialFolderPath(win::CSIDL_LOCAL_APPDATA | win::CSIDL_FLAG_CREATE);
+    if (!base)
         return std::nullopt;
-    std::string base;
-    const bool found = win::SHGetPathFromIDList(list, &base);
-    win::ILFree(list);
-    if (!found)
-        return std::nullopt;
-    std::string folder = fw::IncludeTrailingPathDelimiter(base) + "telvora";
+    const std::string folder = fw::IncludeTrailingPathDelimiter(*base) + "telvora";
     if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
         return std::nullopt;
     if (!IsWritableFolder(folder))

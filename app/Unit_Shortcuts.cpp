@@ -1,5 +1,6 @@
 #include "app/Unit_Shortcuts.h"
 
+#include "app/ShellFolders.h"
 #include "framework/FileNames.h"
 #include "framework/Format.h"
 #include "platform/shell/ShellLink.h"
@@ -23,18 +24,6 @@ bool IsFolder(const std::string& path) {
 std::string NameWithoutExtension(const std::string& path) {
     const std::string name = fw::ExtractFileName(path);
     return name.substr(0, name.size() - fw::ExtractFileExt(name).size());
-}
-
-std::optional<std::string> SpecialFolderPath(int folderCode) {
-    win::PIDLIST_ABSOLUTE list = nullptr;
-    if (win::FAILED(win::SHGetSpecialFolderLocation(nullptr, folderCode, &list)))
-        return std::nullopt;
-    std::string path;
-    const bool found = win::SHGetPathFromIDList(list, &path);
-    win::ILFree(list);
-    if (!found)
-        return std::nullopt;
-    return path;
 }
 
 // The folder the link goes into, without a trailing delimiter.
