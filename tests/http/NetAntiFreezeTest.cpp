@@ -21,7 +21,7 @@ public:
     std::atomic<int> one{0};
 };
 
-// A reply that takes a while: pieces 20 ms apart.
+// A reply that takes a while: pieces 50 ms apart.
 ScriptedReply SlowReply() {
     return {{"HTTP/1.1 200 OK\r\nContent-Length: 6\r\n\r\n", "ab", "cd", "ef"}};
 }

@@ -120,7 +120,7 @@ void ScriptedServer::ServeConnection(int client, int connection) {
         const ScriptedReply& reply = FReplies[FNextReply++];
         for (std::size_t i = 0; i < reply.pieces.size(); ++i) {
             if (i > 0) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
             }
             WriteAll(client, reply.pieces[i]);
         }
