@@ -8,6 +8,12 @@ set(CMAKE_VISIBILITY_INLINES_HIDDEN ON)
 
 add_compile_options(-Wall -Wextra)
 
+# Fuzz targets need coverage feedback from the libraries they exercise, not
+# only from their own entry file.
+if(TELVORA_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(TELVORA_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
