@@ -26,18 +26,24 @@ int ListenOnLoopback(int backlog, std::uint16_t& port) {
     return fd;
 }
 
-// Waits until fd is readable; false when the stop pipe fired first.
-bool WaitReadable(int fd, int stop) {
+// Waits until fd is readable; false when the stop pipe fired first or the time
+// ran out (-1: no limit).
+bool WaitReadable(int fd, int stop, int timeoutMs = -1) {
     pollfd waits[2] = {{fd, POLLIN, 0}, {stop, POLLIN, 0}};
-    return poll(waits, 2, -1) > 0 && (waits[1].revents & POLLIN) == 0;
+    return poll(waits, 2, timeoutMs) > 0 && (waits[1].revents & POLLIN) == 0;
 }
 
-// Reads one request head; empty when the client closed or the server stops.
+// A connection that stays quiet this long is closed, so a client that waits for
+// bytes the script never sends fails its test instead of hanging it.
+constexpr int kIdleLimitMs = 10000;
+
+// Reads one request head; empty when the client closed, went quiet or the
+// server stops.
 std::string ReadHead(int client, int stop) {
     std::string head;
     char byte;
     while (head.size() < 4 || head.compare(head.size() - 4, 4, "\r\n\r\n") != 0) {
-        if (!WaitReadable(client, stop) || recv(client, &byte, 1, 0) != 1) {
+        if (!WaitReadable(client, stop, kIdleLimitMs) || recv(client, &byte, 1, 0) != 1) {
             return {};
         }
         head += byte;
