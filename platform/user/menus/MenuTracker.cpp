@@ -3,6 +3,7 @@
 #include "platform/gdi/Utf8.h"
 #include "platform/user/Dispatch.h"
 #include "platform/user/Rects.h"
+#include "platform/user/menus/MenuBar.h"
 
 #include <algorithm>
 
@@ -242,6 +243,30 @@ void MenuTracker::Step(int direction) {
     }
 }
 
+void MenuTracker::SwitchBar(int index, bool byKeyboard) {
+    const int count = GetMenuItemCount(bar_.bar);
+    if (count <= 0)
+        return;
+    barSwitch_ = (index % count + count) % count;
+    barByKeyboard_ = byKeyboard;
+    done_ = true;
+}
+
+// The arrow keys move to the next bar item with a menu, wrapping round; a
+// command on the bar is passed over, since opening it would act at once.
+void MenuTracker::StepBar(int direction) {
+    const int count = GetMenuItemCount(bar_.bar);
+    for (int i = 1; i < count; ++i) {
+        const int index = ((bar_.index + direction * i) % count + count) % count;
+        if (GetSubMenu(bar_.bar, index) != nullptr)
+            return SwitchBar(index, true);
+    }
+}
+
+int MenuTracker::BarItemAt(POINT screen) const {
+    return bar_.window == nullptr ? -1 : MenuBarItemAt(bar_.window, screen);
+}
+
 int MenuTracker::LevelAt(POINT screen) const {
     for (std::size_t i = levels_.size(); i-- > 0;) {
         RECT r;
@@ -261,6 +286,9 @@ void MenuTracker::OnMouse(const MSG& msg) {
     if (!moved)
         return;
     const int level = LevelAt(msg.pt);
+    const int barItem = level < 0 ? BarItemAt(msg.pt) : -1;
+    if (barItem >= 0 && barItem != bar_.index)
+        return SwitchBar(barItem, false);
     if (level < 0) {
         // Off the menus, the selection stays only where it opened a submenu.
         MenuPopup& deepest = *levels_.back();
@@ -285,6 +313,10 @@ void MenuTracker::OnMouse(const MSG& msg) {
 void MenuTracker::OnButtonDown(const MSG& msg) {
     const int level = LevelAt(msg.pt);
     if (level < 0) {
+        // A press on the open bar item closes its menu; elsewhere too.
+        const int barItem = BarItemAt(msg.pt);
+        if (barItem >= 0 && barItem != bar_.index)
+            return SwitchBar(barItem, false);
         done_ = true;
         return;
     }
@@ -333,19 +365,15 @@ void MenuTracker::OnKeyDown(const MSG& msg) {
         const MenuItem* item = ItemOf(deepest, levels_[deepest]->selected);
         if (item != nullptr && item->subMenu != nullptr && item->IsEnabled())
             return OpenSubmenu(true);
-        if (bar_.window != nullptr) {
-            barStep_ = +1;
-            done_ = true;
-        }
+        if (bar_.window != nullptr)
+            StepBar(+1);
         return;
     }
     case VK_LEFT:
         if (deepest > 0)
             return CloseLevels(deepest);
-        if (bar_.window != nullptr) {
-            barStep_ = -1;
-            done_ = true;
-        }
+        if (bar_.window != nullptr)
+            StepBar(-1);
         return;
     case VK_ESCAPE:
         if (deepest > 0)
@@ -458,6 +486,11 @@ UINT MenuTracker::Run(HMENU menu, POINT at, const RECT* exclude, bool selectFirs
     return chosen_;
 }
 
+void ReleaseMenuCapture() {
+    if (GetCapture() != nullptr && IsMenuWindow(GetCapture()))
+        ReleaseCapture();
+}
+
 BOOL TrackMenu(HMENU menu, UINT flags, POINT at, HWND owner, const RECT* exclude,
                bool selectFirst) {
     if (!IsMenu(menu) || !IsWindow(owner))
@@ -474,8 +507,7 @@ BOOL TrackMenu(HMENU menu, UINT flags, POINT at, HWND owner, const RECT* exclude
         MenuTracker tracker(owner, flags, system);
         chosen = tracker.Run(menu, at, exclude, selectFirst);
     }
-    if (GetCapture() != nullptr && IsMenuWindow(GetCapture()))
-        ReleaseCapture();
+    ReleaseMenuCapture();
     if (!IsWindow(owner))
         return FALSE;
     if (!(flags & TPM_NONOTIFY))

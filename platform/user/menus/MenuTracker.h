@@ -14,8 +14,8 @@ namespace win {
 
 constexpr UINT WM_UNINITMENUPOPUP = 0x0125;
 
-// The menu bar a tracked menu was opened from: Left and Right move between
-// its items, which `switchTo` opens instead (it returns false to stay).
+// The menu bar a tracked menu was opened from: Left, Right and the mouse move
+// between its items.
 struct MenuBarLink {
     HWND window = nullptr;
     HMENU bar = nullptr;
@@ -33,9 +33,10 @@ public:
     // the first item at once (a menu opened from the keyboard).
     UINT Run(HMENU menu, POINT at, const RECT* exclude, bool selectFirst);
     void Cancel() { done_ = true; }
-    // Set when the loop ended asking to open the neighbouring bar item
-    // (-1 left, +1 right), 0 otherwise.
-    int BarStep() const { return barStep_; }
+    // The bar item to open next when the loop ended by moving along the bar
+    // (arrow keys or the mouse), -1 otherwise.
+    int BarSwitch() const { return barSwitch_; }
+    bool BarSwitchByKeyboard() const { return barByKeyboard_; }
     void LinkToBar(MenuBarLink link) { bar_ = link; }
 
     static MenuTracker* Active();
@@ -50,6 +51,10 @@ private:
     void Select(std::size_t level, int index, bool byMouse);
     void Choose(std::size_t level, int index);
     void Step(int direction);
+    void SwitchBar(int index, bool byKeyboard);
+    void StepBar(int direction);
+    // The bar item under a screen point while tracking from a bar, or -1.
+    int BarItemAt(POINT screen) const;
 
     bool HandleMessage(const MSG& msg);
     void OnMouse(const MSG& msg);
@@ -70,11 +75,14 @@ private:
     bool pressedInside_ = false;
     bool mouseMoved_ = false;
     POINT lastMouse_{-1, -1};
-    int barStep_ = 0;
+    int barSwitch_ = -1;
+    bool barByKeyboard_ = false;
     MenuBarLink bar_;
     MenuTracker* previous_ = nullptr;
 };
 
+// Gives up the mouse capture a menu window holds.
+void ReleaseMenuCapture();
 // Shows `menu` and tracks it for `owner`; the TrackPopupMenuEx result.
 BOOL TrackMenu(HMENU menu, UINT flags, POINT at, HWND owner, const RECT* exclude, bool selectFirst);
 

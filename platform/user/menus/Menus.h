@@ -117,6 +117,7 @@ int GetMenuString(HMENU menu, UINT item, char* buffer, int size, UINT flags);
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);
 BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable);
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT check);
+BOOL SetMenuDefaultItem(HMENU menu, UINT command);
 BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT position, RECT* rect);
 
 // Menu bars.

@@ -1,0 +1,324 @@
+#include "platform/user/menus/MenuBar.h"
+
+#include "platform/gdi/Controls3D.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Text.h"
+#include "platform/user/Dispatch.h"
+#include "platform/user/NonClient.h"
+#include "platform/user/Painting.h"
+#include "platform/user/Rects.h"
+#include "platform/user/controls/StandardControls.h"
+#include "platform/user/menus/MenuItemPainter.h"
+#include "platform/user/menus/MenuTracker.h"
+#include "platform/user/menus/PopupLayout.h"
+
+#include <cctype>
+
+namespace win {
+
+namespace {
+
+constexpr int kBarPadding = 6; // on each side of an item's text
+
+// The bar item shown open (pressed) per window while its menu is tracked.
+struct OpenBarItem {
+    HWND window = nullptr;
+    int index = -1;
+} openItem;
+
+const Menu* BarOf(HWND hwnd) {
+    return MenuTable::Get().Find(GetMenu(hwnd));
+}
+
+int OwnerDrawnWidth(HWND hwnd, const MenuItem& item) {
+    MEASUREITEMSTRUCT measure;
+    measure.CtlType = ODT_MENU;
+    measure.itemID = item.id;
+    measure.itemData = item.data;
+    SendWithPointer(hwnd, WM_MEASUREITEM, 0, &measure);
+    return int(measure.itemWidth);
+}
+
+RECT MenuRow(HWND hwnd) {
+    return LayoutOf(hwnd).menu;
+}
+
+// Screen rectangle of a bar item.
+RECT ItemScreenRect(HWND hwnd, int index) {
+    const std::vector<RECT> items = MenuBarItemRects(hwnd, MenuRow(hwnd));
+    if (index < 0 || std::size_t(index) >= items.size())
+        return RECT{};
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    return Offset(items[std::size_t(index)], window.left, window.top);
+}
+
+void RedrawBar(HWND hwnd) {
+    const HDC hdc = GetWindowDC(hwnd);
+    PaintMenuBar(hwnd, hdc, MenuRow(hwnd));
+    ReleaseDC(hwnd, hdc);
+}
+
+void SetOpenItem(HWND hwnd, int index) {
+    openItem = OpenBarItem{index < 0 ? nullptr : hwnd, index};
+    RedrawBar(hwnd);
+}
+
+// The system menu's items and their enabling by the window's state.
+struct SystemItem {
+    UINT command;
+    const char* text;
+};
+constexpr SystemItem kSystemItems[] = {
+    {SC_RESTORE, "还原(&R)"},       {SC_MOVE, "移动(&M)"},       {SC_SIZE, "大小(&S)"},
+    {SC_MINIMIZE, "最小化(&N)"},    {SC_MAXIMIZE, "最大化(&X)"}, {0, nullptr},
+    {SC_CLOSE, "关闭(&C)\tAlt+F4"},
+};
+
+bool SystemItemEnabled(HWND hwnd, UINT command) {
+    const DWORD style = DWORD(GetWindowLong(hwnd, GWL_STYLE));
+    const bool minimized = IsIconic(hwnd), maximized = IsZoomed(hwnd);
+    switch (command) {
+    case SC_RESTORE:
+        return minimized || maximized;
+    case SC_MOVE:
+        return !maximized;
+    case SC_SIZE:
+        return (style & WS_THICKFRAME) && !minimized && !maximized;
+    case SC_MINIMIZE:
+        return (style & WS_MINIMIZEBOX) && !minimized;
+    case SC_MAXIMIZE:
+        return (style & WS_MAXIMIZEBOX) && !maximized;
+    case SC_CLOSE:
+        return !(GetClassLong(hwnd, GCL_STYLE) & CS_NOCLOSE);
+    default:
+        return true;
+    }
+}
+
+struct SystemMenus {
+    std::vector<std::pair<HWND, HMENU>> menus;
+    // Menus of windows that are gone are freed when the list is next used.
+    void Purge() {
+        std::erase_if(menus, [](const auto& entry) {
+            if (IsWindow(entry.first))
+                return false;
+            DestroyMenu(entry.second);
+            return true;
+        });
+    }
+} systemMenus;
+
+HMENU BuildSystemMenu() {
+    const HMENU menu = CreatePopupMenu();
+    for (const SystemItem& item : kSystemItems)
+        AppendMenu(menu, item.text == nullptr ? MF_SEPARATOR : MF_STRING, item.command, item.text);
+    MenuTable::Get().Find(menu)->system = true;
+    SetMenuDefaultItem(menu, SC_CLOSE);
+    return menu;
+}
+
+// Where the system menu opens: under the caption's icon.
+POINT SystemMenuPoint(HWND hwnd) {
+    const NonClientLayout layout = LayoutOf(hwnd);
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    return POINT{window.left + layout.caption.left, window.top + layout.caption.bottom};
+}
+
+} // namespace
+
+BOOL SetMenuDefaultItem(HMENU menu, UINT command) {
+    Menu* m = MenuTable::Get().Find(menu);
+    if (m == nullptr)
+        return FALSE;
+    for (MenuItem& item : m->items)
+        item.state = (item.state & ~MFS_DEFAULT) | (item.id == command ? MFS_DEFAULT : 0);
+    return TRUE;
+}
+
+BOOL SetMenu(HWND hwnd, HMENU menu) {
+    if (!IsWindow(hwnd) || (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD) ||
+        (menu != nullptr && !IsMenu(menu)))
+        return FALSE;
+    SetWindowLongPtr(hwnd, GWLP_ID, reinterpret_cast<LONG_PTR>(menu));
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return TRUE;
+}
+
+HMENU GetMenu(HWND hwnd) {
+    if (!IsWindow(hwnd) || (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD))
+        return nullptr;
+    const auto menu = reinterpret_cast<HMENU>(GetWindowLongPtr(hwnd, GWLP_ID));
+    return IsMenu(menu) ? menu : nullptr;
+}
+
+BOOL DrawMenuBar(HWND hwnd) {
+    if (GetMenu(hwnd) == nullptr)
+        return FALSE;
+    RedrawBar(hwnd);
+    return TRUE;
+}
+
+HMENU GetSystemMenu(HWND hwnd, BOOL revert) {
+    systemMenus.Purge();
+    if (!IsWindow(hwnd))
+        return nullptr;
+    auto it = std::find_if(systemMenus.menus.begin(), systemMenus.menus.end(),
+                           [hwnd](const auto& entry) { return entry.first == hwnd; });
+    if (revert) {
+        if (it != systemMenus.menus.end()) {
+            DestroyMenu(it->second);
+            systemMenus.menus.erase(it);
+        }
+        return nullptr;
+    }
+    if (it != systemMenus.menus.end())
+        return it->second;
+    const HMENU menu = BuildSystemMenu();
+    systemMenus.menus.emplace_back(hwnd, menu);
+    return menu;
+}
+
+std::vector<RECT> MenuBarItemRects(HWND hwnd, const RECT& row) {
+    std::vector<RECT> rects;
+    const Menu* bar = BarOf(hwnd);
+    if (bar == nullptr || IsRectEmpty(&row))
+        return rects;
+    const HDC hdc = CreateCompatibleDC(nullptr);
+    const HFONT font = CreateMenuFont();
+    const HGDIOBJ old = SelectObject(hdc, font);
+    int x = row.left;
+    for (const MenuItem& item : bar->items) {
+        int width = 0;
+        if (item.IsOwnerDrawn()) {
+            width = OwnerDrawnWidth(hwnd, item);
+        } else if (!item.IsSeparator()) {
+            RECT text{0, 0, 0, 0};
+            const std::string label = item.Label();
+            DrawText(hdc, label.c_str(), int(label.size()), &text, DT_SINGLELINE | DT_CALCRECT);
+            width = RectWidth(text) + 2 * kBarPadding;
+        }
+        rects.push_back(RECT{x, row.top, std::min<LONG>(x + width, row.right), row.bottom});
+        x = std::min<LONG>(x + width, row.right);
+    }
+    SelectObject(hdc, old);
+    DeleteObject(font);
+    DeleteDC(hdc);
+    return rects;
+}
+
+void PaintMenuBar(HWND hwnd, HDC hdc, const RECT& row) noexcept {
+    if (IsRectEmpty(&row))
+        return;
+    FillRect(hdc, &row, GetSysColorBrush(COLOR_MENU));
+    const Menu* bar = BarOf(hwnd);
+    if (bar == nullptr)
+        return;
+    const std::vector<RECT> rects = MenuBarItemRects(hwnd, row);
+    const HFONT font = CreateMenuFont();
+    const int saved = SaveDC(hdc);
+    SelectObject(hdc, font);
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        RECT r = rects[i];
+        PaintMenuItem(hdc, *bar, bar->items[i], r, false, MenuItemColumns{kBarPadding, 0}, hwnd);
+        if (openItem.window == hwnd && openItem.index == int(i))
+            DrawEdge(hdc, &r, BDR_SUNKENOUTER, BF_RECT);
+    }
+    RestoreDC(hdc, saved);
+    DeleteObject(font);
+}
+
+int MenuBarItemAt(HWND hwnd, POINT screen) {
+    RECT window;
+    if (!GetWindowRect(hwnd, &window))
+        return -1;
+    const POINT local{screen.x - window.left, screen.y - window.top};
+    const std::vector<RECT> rects = MenuBarItemRects(hwnd, MenuRow(hwnd));
+    for (std::size_t i = 0; i < rects.size(); ++i)
+        if (Contains(rects[i], local) && !IsRectEmpty(&rects[i]))
+            return int(i);
+    return -1;
+}
+
+void TrackMenuBar(HWND hwnd, int index, bool byKeyboard) {
+    const HMENU bar = GetMenu(hwnd);
+    const int count = GetMenuItemCount(bar);
+    if (bar == nullptr || index < 0 || index >= count || MenuTracker::Active() != nullptr)
+        return;
+    Send(hwnd, WM_ENTERMENULOOP, FALSE);
+    Send(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(bar));
+    UINT chosen = 0;
+    while (index >= 0 && IsWindow(hwnd)) {
+        SetOpenItem(hwnd, index);
+        const HMENU sub = GetSubMenu(bar, index);
+        if (sub == nullptr) {
+            // A command on the bar itself acts at once.
+            const MenuItemRef ref = MenuTable::Get().Locate(bar, UINT(index), MF_BYPOSITION);
+            chosen = ref && ref.Item().IsEnabled() ? ref.Item().id : 0;
+            break;
+        }
+        const RECT item = ItemScreenRect(hwnd, index);
+        MenuTracker tracker(hwnd, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL, false);
+        tracker.LinkToBar(MenuBarLink{hwnd, bar, index});
+        chosen = tracker.Run(sub, POINT{item.left, item.bottom}, &item, byKeyboard);
+        index = tracker.BarSwitch();
+        byKeyboard = tracker.BarSwitchByKeyboard();
+    }
+    ReleaseMenuCapture();
+    if (!IsWindow(hwnd))
+        return;
+    SetOpenItem(hwnd, -1);
+    Send(hwnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    Send(hwnd, WM_EXITMENULOOP, FALSE);
+    if (chosen != 0)
+        PostMessage(hwnd, WM_COMMAND, MAKEWPARAM(WORD(chosen), 0), 0);
+}
+
+void TrackSystemMenu(HWND hwnd, POINT at, bool byKeyboard) {
+    const HMENU menu = GetSystemMenu(hwnd, FALSE);
+    if (menu == nullptr)
+        return;
+    for (const SystemItem& item : kSystemItems)
+        if (item.text != nullptr)
+            EnableMenuItem(menu, item.command,
+                           SystemItemEnabled(hwnd, item.command) ? MF_ENABLED : MF_GRAYED);
+    TrackMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, at, hwnd, nullptr, byKeyboard);
+}
+
+LRESULT MenuKeyCommand(HWND hwnd, LPARAM key) {
+    if (key == ' ') {
+        if (GetWindowLong(hwnd, GWL_STYLE) & WS_SYSMENU)
+            TrackSystemMenu(hwnd, SystemMenuPoint(hwnd), true);
+        return 0;
+    }
+    const Menu* bar = BarOf(hwnd);
+    if (bar == nullptr || bar->items.empty())
+        return 0;
+    if (key == 0) {
+        TrackMenuBar(hwnd, 0, true);
+        return 0;
+    }
+    const char32_t wanted = key < 0x80 ? char32_t(std::tolower(int(key))) : char32_t(key);
+    for (std::size_t i = 0; i < bar->items.size(); ++i)
+        if (bar->items[i].Mnemonic() == wanted) {
+            TrackMenuBar(hwnd, int(i), true);
+            return 0;
+        }
+    return 0;
+}
+
+LRESULT MenuMouseCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (int(command & 0x0F) == HTSYSMENU) {
+        TrackSystemMenu(hwnd, SystemMenuPoint(hwnd), false);
+        return 0;
+    }
+    const int index = MenuBarItemAt(hwnd, at);
+    if (index >= 0)
+        TrackMenuBar(hwnd, index, false);
+    return 0;
+}
+
+} // namespace win
