@@ -108,7 +108,10 @@ void TNetCustomHTTP::PrepareRequest() {
     FRequest.SetContentLength(-1);
     bool defaultPort = (TextIsSame(FURL.Protocol(), "http") && FURL.Port() == "80") ||
                        (TextIsSame(FURL.Protocol(), "https") && FURL.Port() == "443");
-    FRequest.SetHost(defaultPort ? FURL.Host() : FURL.Host() + ":" + FURL.Port());
+    // An IPv6 literal keeps its brackets, or its colons would read as a port.
+    std::string host =
+        FURL.IPVersion() == TNetIPVersion::Id_IPv6 ? "[" + FURL.Host() + "]" : FURL.Host();
+    FRequest.SetHost(defaultPort ? host : host + ":" + FURL.Port());
 }
 
 void TNetCustomHTTP::ConnectToHost() {

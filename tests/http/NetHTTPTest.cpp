@@ -70,6 +70,21 @@ TEST_F(NetHTTPTest, SendsTheRequestHeadByteForByte) {
     EXPECT_EQ(Contents(stream), "abc");
 }
 
+TEST_F(NetHTTPTest, IPv6Literals) {
+    std::unique_ptr<ScriptedServer> server;
+    try {
+        server = std::make_unique<ScriptedServer>(std::vector<ScriptedReply>{Ok("six")},
+                                                  ScriptedServer::Family::IPv6);
+    } catch (const std::runtime_error&) {
+        GTEST_SKIP() << "no IPv6 loopback";
+    }
+    http.Get(server->URL("/v6"), stream);
+    EXPECT_EQ(Contents(stream), "six");
+    EXPECT_NE(server->Requests()[0].head.find("\r\nHost: [::1]:" + std::to_string(server->Port()) +
+                                              "\r\n"),
+              std::string::npos);
+}
+
 TEST_F(NetHTTPTest, FollowsARelativeRedirectOnTheSameConnection) {
     ScriptedServer server({Redirect("../x/f.zip", "moved"), Ok("final")});
     stream.WriteBuffer("XY", 2);

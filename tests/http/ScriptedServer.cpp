@@ -11,18 +11,31 @@
 
 namespace {
 
-int ListenOnLoopback(int backlog, std::uint16_t& port) {
-    int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        listen(fd, backlog) != 0 ||
-        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        throw std::runtime_error("cannot listen on 127.0.0.1");
+int ListenOnLoopback(int backlog, std::uint16_t& port, bool ipv6 = false) {
+    int fd = socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_storage storage{};
+    socklen_t length;
+    if (ipv6) {
+        auto& address = reinterpret_cast<sockaddr_in6&>(storage);
+        address.sin6_family = AF_INET6;
+        address.sin6_addr = in6addr_loopback;
+        length = sizeof address;
+    } else {
+        auto& address = reinterpret_cast<sockaddr_in&>(storage);
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        length = sizeof address;
     }
-    port = ntohs(address.sin_port);
+    auto* address = reinterpret_cast<sockaddr*>(&storage);
+    if (fd < 0 || bind(fd, address, length) != 0 || listen(fd, backlog) != 0 ||
+        getsockname(fd, address, &length) != 0) {
+        if (fd >= 0) {
+            close(fd);
+        }
+        throw std::runtime_error("cannot listen on the loopback address");
+    }
+    port = ntohs(ipv6 ? reinterpret_cast<sockaddr_in6&>(storage).sin6_port
+                      : reinterpret_cast<sockaddr_in&>(storage).sin_port);
     return fd;
 }
 
@@ -64,8 +77,9 @@ void WriteAll(int client, const std::string& bytes) {
 
 } // namespace
 
-ScriptedServer::ScriptedServer(std::vector<ScriptedReply> replies) : FReplies(std::move(replies)) {
-    FListener = ListenOnLoopback(8, FPort);
+ScriptedServer::ScriptedServer(std::vector<ScriptedReply> replies, Family family)
+    : FReplies(std::move(replies)), FHost(family == Family::IPv6 ? "[::1]" : "127.0.0.1") {
+    FListener = ListenOnLoopback(8, FPort, family == Family::IPv6);
     if (pipe2(FStopPipe, O_CLOEXEC) != 0) {
         throw std::runtime_error("cannot make a pipe");
     }
@@ -84,7 +98,7 @@ ScriptedServer::~ScriptedServer() {
 }
 
 std::string ScriptedServer::URL(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(FPort) + path;
+    return "http://" + FHost + ":" + std::to_string(FPort) + path;
 }
 
 std::vector<ScriptedServer::Request> ScriptedServer::Requests() const {

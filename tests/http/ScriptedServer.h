@@ -1,5 +1,5 @@
 #pragma once
-// A real HTTP server on 127.0.0.1 for the client's tests: it answers each request
+// A real HTTP server on the loopback address for the client's tests: it answers each request
 // it reads with the next scripted reply, written as raw bytes in pieces (with a
 // pause between pieces, so the client sees split reads), and closes the
 // connection when the reply says so.
@@ -17,7 +17,10 @@ struct ScriptedReply {
 
 class ScriptedServer {
 public:
-    explicit ScriptedServer(std::vector<ScriptedReply> replies);
+    enum class Family { IPv4, IPv6 };
+    // Listens on 127.0.0.1, or on ::1 for IPv6 (std::runtime_error when the
+    // machine has no IPv6 loopback).
+    explicit ScriptedServer(std::vector<ScriptedReply> replies, Family family = Family::IPv4);
     ScriptedServer(const ScriptedServer&) = delete;
     ScriptedServer& operator=(const ScriptedServer&) = delete;
     ~ScriptedServer();
@@ -40,6 +43,7 @@ private:
     int FListener = -1;
     int FStopPipe[2] = {-1, -1};
     std::uint16_t FPort = 0;
+    std::string FHost;
     mutable std::mutex FLock;
     std::vector<Request> FRequests;
     std::thread FThread;
