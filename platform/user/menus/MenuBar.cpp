@@ -26,6 +26,25 @@ struct OpenBarItem {
     int index = -1;
 } openItem;
 
+// The caption buttons a maximised MDI child lends the bar are bitmap items
+// with the small HBMMENU_MBAR_ handles.
+bool IsCaptionButton(const MenuItem& item) {
+    const auto value = reinterpret_cast<std::uintptr_t>(item.bitmap);
+    return (item.type & MFT_BITMAP) && value >= 1 && value <= 11;
+}
+
+void PaintCaptionButton(HDC hdc, const MenuItem& item, RECT r) {
+    const auto value = reinterpret_cast<std::uintptr_t>(item.bitmap);
+    const UINT kind = value == 3   ? DFCS_CAPTIONMIN
+                      : value == 2 ? DFCS_CAPTIONRESTORE
+                                   : DFCS_CAPTIONCLOSE;
+    const int side = std::min(RectWidth(r), RectHeight(r)) - 2;
+    RECT button{r.left + (RectWidth(r) - side) / 2, r.top + (RectHeight(r) - side) / 2, 0, 0};
+    button.right = button.left + side;
+    button.bottom = button.top + side;
+    DrawFrameControl(hdc, &button, DFC_CAPTION, kind);
+}
+
 const Menu* BarOf(HWND hwnd) {
     return MenuTable::Get().Find(GetMenu(hwnd));
 }
@@ -190,9 +209,14 @@ std::vector<RECT> MenuBarItemRects(HWND hwnd, const RECT& row) {
     const HFONT font = CreateMenuFont();
     const HGDIOBJ old = SelectObject(hdc, font);
     int x = row.left;
+    std::size_t rightFrom = bar->items.size();
     for (const MenuItem& item : bar->items) {
         int width = 0;
-        if (item.IsOwnerDrawn()) {
+        if ((item.type & MFT_RIGHTJUSTIFY) && rightFrom == bar->items.size())
+            rightFrom = rects.size();
+        if (IsCaptionButton(item)) {
+            width = GetSystemMetrics(SM_CXMENUSIZE);
+        } else if (item.IsOwnerDrawn()) {
             width = OwnerDrawnWidth(hwnd, item);
         } else if (!item.IsSeparator()) {
             RECT text{0, 0, 0, 0};
@@ -206,6 +230,12 @@ std::vector<RECT> MenuBarItemRects(HWND hwnd, const RECT& row) {
     SelectObject(hdc, old);
     DeleteObject(font);
     DeleteDC(hdc);
+    // Items from the first right-justified one on line up at the right end.
+    if (rightFrom < rects.size()) {
+        const LONG shift = row.right - rects.back().right;
+        for (std::size_t i = rightFrom; i < rects.size(); ++i)
+            OffsetRect(&rects[i], shift, 0);
+    }
     return rects;
 }
 
@@ -222,6 +252,10 @@ void PaintMenuBar(HWND hwnd, HDC hdc, const RECT& row) noexcept {
     SelectObject(hdc, font);
     for (std::size_t i = 0; i < rects.size(); ++i) {
         RECT r = rects[i];
+        if (IsCaptionButton(bar->items[i])) {
+            PaintCaptionButton(hdc, bar->items[i], r);
+            continue;
+        }
         PaintMenuItem(hdc, *bar, bar->items[i], r, false, MenuItemColumns{kBarPadding, 0}, hwnd);
         if (openItem.window == hwnd && openItem.index == int(i))
             DrawEdge(hdc, &r, BDR_SUNKENOUTER, BF_RECT);

@@ -79,11 +79,13 @@ SIZE MeasureText(HFONT font, const std::string& text) {
     return SIZE{RectWidth(r), RectHeight(r)};
 }
 
-void RegisterDialogClass(WNDPROC proc) {
-    static const bool registered = [proc] {
+} // namespace
+
+void RegisterMessageBoxClass() {
+    static const bool registered = [] {
         WNDCLASS wc;
         wc.style = CS_SAVEBITS | CS_DBLCLKS | CS_GLOBALCLASS;
-        wc.lpfnWndProc = proc;
+        wc.lpfnWndProc = MessageBoxDialog::Proc;
         wc.cbWndExtra = sizeof(LONG_PTR);
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(COLOR_3DFACE + 1));
@@ -92,6 +94,8 @@ void RegisterDialogClass(WNDPROC proc) {
     }();
     (void)registered;
 }
+
+namespace {
 
 // Centred on the owner (the screen without one), kept on the screen.
 POINT PlaceBox(HWND owner, SIZE size) {
@@ -165,7 +169,7 @@ LRESULT MessageBoxDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool MessageBoxDialog::Create() {
-    RegisterDialogClass(Proc);
+    RegisterMessageBoxClass();
     const HICON icon = MessageBoxIcon(type_);
     const int iconSize = icon != nullptr ? GetSystemMetrics(SM_CXICON) : 0;
     const SIZE text = MeasureText(font_, text_);

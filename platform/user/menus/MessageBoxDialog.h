@@ -8,6 +8,9 @@
 
 namespace win {
 
+// Registers the "#32770" class the box is made of (once).
+void RegisterMessageBoxClass();
+
 class MessageBoxDialog {
 public:
     MessageBoxDialog(HWND owner, std::string text, std::string caption, UINT type);
@@ -23,8 +26,9 @@ public:
         const char* text;
     };
 
-private:
     static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool Create();
     void CreateButtons(int clientWidth, int buttonsTop);
