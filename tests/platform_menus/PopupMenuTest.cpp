@@ -4,6 +4,7 @@
 #include "MenuTestSupport.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/PngWriter.h"
+#include "platform/user/BackendSupport.h"
 #include "platform/user/Rects.h"
 
 namespace win::test {
@@ -271,6 +272,35 @@ TEST_F(PopupMenuTest, PlacementFollowsAlignmentFlagsAndStaysOnScreen) {
         EXPECT_EQ(corner.x, c.at.x) << c.corner;
         EXPECT_EQ(corner.y, c.at.y) << c.corner;
     }
+}
+
+TEST_F(PopupMenuTest, PrintingAMenuWindowGivesWhatTheScreenShows) {
+    // Skinners print the menu into their own bitmap; it must match the window.
+    Surface printed, shown;
+    Script({[] { KeyPress(VK_DOWN); },
+            [&] {
+                const HWND window = MenuWindows().at(0);
+                RECT r;
+                GetWindowRect(window, &r);
+                const HDC hdc = CreateCompatibleDC(nullptr);
+                const HBITMAP bitmap = CreateBitmap(RectWidth(r), RectHeight(r), 1, 32, nullptr);
+                const HGDIOBJ old = SelectObject(hdc, bitmap);
+                SendMessage(window, WM_PRINT, reinterpret_cast<WPARAM>(hdc),
+                            PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+                SelectObject(hdc, old);
+                printed = SurfaceFromBitmap(bitmap);
+                DeleteObject(bitmap);
+                DeleteDC(hdc);
+                shown = *GetWindowSurface(window);
+                KeyPress(VK_ESCAPE);
+            }});
+    Track();
+    ASSERT_EQ(printed.width, shown.width);
+    ASSERT_EQ(printed.height, shown.height);
+    int differing = 0;
+    for (std::size_t i = 0; i < shown.pixels.size(); ++i)
+        differing += (printed.pixels[i] & 0xFFFFFF) != (shown.pixels[i] & 0xFFFFFF);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(PopupMenuTest, ASecondMenuCannotOpenWhileOneIsTracked) {

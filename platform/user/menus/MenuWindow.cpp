@@ -35,14 +35,23 @@ void PaintItems(HWND hwnd, HDC hdc) {
     DeleteObject(font);
 }
 
-void PaintFrame(HWND hwnd) {
-    const HDC hdc = GetWindowDC(hwnd);
+// The frame in window coordinates of `hdc`.
+void PaintFrame(HWND hwnd, HDC hdc) {
     RECT r;
     GetWindowRect(hwnd, &r);
     r = RECT{0, 0, RectWidth(r), RectHeight(r)};
     DrawEdge(hdc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
     FrameRect(hdc, &r, GetSysColorBrush(COLOR_MENU));
-    ReleaseDC(hwnd, hdc);
+}
+
+// WM_PRINT: this window's own frame, then the default printing of the rest.
+LRESULT OnPrint(HWND hwnd, WPARAM wParam, LPARAM flags) {
+    const auto hdc = reinterpret_cast<HDC>(wParam);
+    if (hdc == nullptr)
+        return 0;
+    if (flags & PRF_NONCLIENT)
+        PaintFrame(hwnd, hdc);
+    return DefWindowProc(hwnd, WM_PRINT, wParam, flags & ~LPARAM(PRF_NONCLIENT));
 }
 
 LRESULT OnNcCalcSize(LPARAM lParam) {
@@ -72,9 +81,14 @@ LRESULT MenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return OnNcCalcSize(lParam);
     case WM_NCHITTEST:
         return HTCLIENT;
-    case WM_NCPAINT:
-        PaintFrame(hwnd);
+    case WM_NCPAINT: {
+        const HDC hdc = GetWindowDC(hwnd);
+        PaintFrame(hwnd, hdc);
+        ReleaseDC(hwnd, hdc);
         return 0;
+    }
+    case WM_PRINT:
+        return OnPrint(hwnd, wParam, lParam);
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(hwnd, &client);
