@@ -85,7 +85,7 @@ std::string Edit::Filtered(std::string_view typed) const {
     return out;
 }
 
-void Edit::Replace(std::string_view text, Source source) {
+void Edit::Replace(std::string_view text) {
     const std::size_t start = buffer_.SelectionStart();
     const std::size_t removed = buffer_.SelectionEnd() - start;
     const std::size_t room = buffer_.Room();
@@ -96,7 +96,6 @@ void Edit::Replace(std::string_view text, Source source) {
     }
     if (text.size() > room)
         NotifyCommand(hwnd_, EN_MAXTEXT);
-    (void)source;
     TextChanged(start, removed, buffer_.Caret() - start);
 }
 
@@ -116,6 +115,18 @@ void Edit::MoveCaret(std::size_t to, Extend extend) {
     buffer_.Select(extend == Extend::Yes ? buffer_.Anchor() : to, to);
     ScrollCaretIntoView();
     Redraw(hwnd_);
+}
+
+std::string Edit::Typed(char32_t character) const {
+    if (character == '\r' || character == '\n')
+        return Multi() ? std::string("\r\n") : std::string();
+    if (character == '\t')
+        return Multi() ? std::string("\t") : std::string();
+    if (character < 0x20 || character == 0x7F)
+        return {};
+    std::string utf8;
+    AppendUtf8(utf8, character);
+    return Filtered(utf8);
 }
 
 void Edit::OnChar(char32_t character) {
@@ -147,27 +158,12 @@ void Edit::OnChar(char32_t character) {
             buffer_.Select(
                 ControlDown() ? buffer_.PreviousWord(caret) : buffer_.PreviousChar(caret), caret);
         }
-        Replace({}, Source::User);
+        Replace({});
         return;
     }
-    std::string typed;
-    if (character == '\r' || character == '\n') {
-        if (!Multi())
-            return;
-        typed = "\r\n";
-    } else if (character == '\t') {
-        if (!Multi())
-            return;
-        typed = "\t";
-    } else if (character < 0x20 || character == 0x7F) {
-        return;
-    } else {
-        AppendUtf8(typed, character);
-        typed = Filtered(typed);
-        if (typed.empty())
-            return;
-    }
-    Replace(typed, Source::User);
+    const std::string typed = Typed(character);
+    if (!typed.empty())
+        Replace(typed);
 }
 
 void Edit::OnKeyDown(WPARAM key) {
@@ -218,7 +214,7 @@ void Edit::OnKeyDown(WPARAM key) {
         }
         if (!buffer_.HasSelection())
             buffer_.Select(caret, control ? buffer_.NextWord(caret) : buffer_.NextChar(caret));
-        Replace({}, Source::User);
+        Replace({});
         return;
     case VK_INSERT:
         if (control)
@@ -253,7 +249,7 @@ void Edit::Cut() {
 void Edit::Clear() {
     if (ReadOnly() || !buffer_.HasSelection())
         return;
-    Replace({}, Source::User);
+    Replace({});
 }
 
 void Edit::Paste() {
@@ -265,7 +261,7 @@ void Edit::Paste() {
     CloseClipboard();
     text = Filtered(text);
     if (!text.empty())
-        Replace(text, Source::User);
+        Replace(text);
 }
 
 void Edit::UndoChange() {

@@ -21,15 +21,16 @@ public:
 
 private:
     enum class Extend { No, Yes };
-    enum class Source { User, Program };
 
     bool Multi() const { return StyleOf(hwnd_) & ES_MULTILINE; }
     bool ReadOnly() const { return StyleOf(hwnd_) & ES_READONLY; }
     bool Wraps() const;
 
     // Editing.
-    void Replace(std::string_view text, Source source);
+    void Replace(std::string_view text);
     std::string Filtered(std::string_view typed) const;
+    // What a typed character inserts (nothing for control characters).
+    std::string Typed(char32_t character) const;
     void OnChar(char32_t character);
     void OnKeyDown(WPARAM key);
     void MoveCaret(std::size_t to, Extend extend);
@@ -88,6 +89,8 @@ private:
     // WS_HSCROLL from the style while a bar has nothing to scroll.
     bool vscroll_ = false;
     bool hscroll_ = false;
+    SCROLLINFO shownVert_{sizeof(SCROLLINFO), 0}; // what the bars were last given
+    SCROLLINFO shownHorz_{sizeof(SCROLLINFO), 0};
     bool modified_ = false;
     bool selecting_ = false;
     char32_t passwordChar_ = 0;

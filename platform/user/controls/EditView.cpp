@@ -231,12 +231,20 @@ void Edit::OnHScroll(WORD code) {
 void Edit::UpdateScrollBars() {
     SCROLLINFO info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    // Only a change goes to the window manager: setting a bar redraws the frame.
+    auto apply = [&](int bar, SCROLLINFO& last) {
+        if (last.nMax == info.nMax && last.nPage == info.nPage && last.nPos == info.nPos &&
+            last.fMask != 0)
+            return;
+        last = info;
+        SetScrollInfo(hwnd_, bar, &info, TRUE);
+    };
     if (vscroll_) {
         info.nMin = 0;
         info.nMax = int(layout_.LineCount()) - 1;
         info.nPage = UINT(VisibleLines());
         info.nPos = firstLine_;
-        SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
+        apply(SB_VERT, shownVert_);
     }
     if (hscroll_) {
         const RECT rect = TextRect();
@@ -244,7 +252,7 @@ void Edit::UpdateScrollBars() {
         info.nMax = widest_;
         info.nPage = UINT(std::max(1, int(rect.right - rect.left)));
         info.nPos = xOffset_;
-        SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+        apply(SB_HORZ, shownHorz_);
     }
 }
 
