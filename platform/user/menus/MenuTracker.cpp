@@ -267,6 +267,11 @@ int MenuTracker::BarItemAt(POINT screen) const {
     return bar_.window == nullptr ? -1 : MenuBarItemAt(bar_.window, screen);
 }
 
+int MenuTracker::ItemUnder(const MenuPopup& popup, POINT screen) {
+    ScreenToClient(popup.window, &screen);
+    return popup.layout.ItemAt(screen);
+}
+
 int MenuTracker::LevelAt(POINT screen) const {
     for (std::size_t i = levels_.size(); i-- > 0;) {
         RECT r;
@@ -298,9 +303,7 @@ void MenuTracker::OnMouse(const MSG& msg) {
     }
     mouseMoved_ = true;
     MenuPopup& popup = *levels_[std::size_t(level)];
-    POINT client = msg.pt;
-    ScreenToClient(popup.window, &client);
-    const int index = popup.layout.ItemAt(client);
+    const int index = ItemUnder(popup, msg.pt);
     if (index == popup.selected && std::size_t(level) + 1 < levels_.size())
         return;
     CloseLevels(std::size_t(level) + 1);
@@ -322,9 +325,7 @@ void MenuTracker::OnButtonDown(const MSG& msg) {
     }
     pressedInside_ = true;
     MenuPopup& popup = *levels_[std::size_t(level)];
-    POINT client = msg.pt;
-    ScreenToClient(popup.window, &client);
-    const int index = popup.layout.ItemAt(client);
+    const int index = ItemUnder(popup, msg.pt);
     const MenuItem* item = ItemOf(std::size_t(level), index);
     if (item == nullptr || !item->IsSelectable())
         return;
@@ -346,9 +347,7 @@ void MenuTracker::OnButtonUp(const MSG& msg) {
     if (level < 0)
         return;
     MenuPopup& popup = *levels_[std::size_t(level)];
-    POINT client = msg.pt;
-    ScreenToClient(popup.window, &client);
-    const int index = popup.layout.ItemAt(client);
+    const int index = ItemUnder(popup, msg.pt);
     const MenuItem* item = ItemOf(std::size_t(level), index);
     if (item != nullptr && item->subMenu == nullptr)
         Choose(std::size_t(level), index);

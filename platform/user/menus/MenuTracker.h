@@ -64,6 +64,7 @@ private:
     void OnChar(char32_t character);
     // The level whose window holds `screen`, deepest first; -1 for none.
     int LevelAt(POINT screen) const;
+    static int ItemUnder(const MenuPopup& popup, POINT screen);
     const MenuItem* ItemOf(std::size_t level, int index) const;
 
     HWND owner_;
