@@ -66,10 +66,9 @@ public:
     }
     // The centre of bar item `index` on the screen.
     POINT BarItem(int index) const {
-        const RECT r = MenuBarItemRects(owner, LayoutOf(owner).menu).at(std::size_t(index));
-        RECT window;
-        GetWindowRect(owner, &window);
-        return POINT{window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2};
+        RECT r{};
+        EXPECT_TRUE(GetMenuItemRect(owner, bar, UINT(index), &r));
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
     // The command the owner received last (posted WM_COMMAND or WM_SYSCOMMAND).
     UINT LastCommand(UINT kind) {

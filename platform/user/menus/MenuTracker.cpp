@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Utf8.h"
 #include "platform/user/Dispatch.h"
+#include "platform/user/NonClient.h"
 #include "platform/user/Rects.h"
 #include "platform/user/menus/MenuBar.h"
 
@@ -535,11 +536,22 @@ BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TP
                      params == nullptr ? nullptr : &params->rcExclude, false);
 }
 
-BOOL GetMenuItemRect(HWND, HMENU menu, UINT position, RECT* rect) {
+// An item of an open popup, or of the window's menu bar.
+BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT position, RECT* rect) {
+    if (rect == nullptr)
+        return FALSE;
     const MenuTracker* tracker = MenuTracker::Active();
-    return rect != nullptr && tracker != nullptr && tracker->ItemRect(menu, int(position), rect)
-               ? TRUE
-               : FALSE;
+    if (tracker != nullptr && tracker->ItemRect(menu, int(position), rect))
+        return TRUE;
+    if (hwnd == nullptr || GetMenu(hwnd) != menu)
+        return FALSE;
+    const std::vector<RECT> items = MenuBarItemRects(hwnd, LayoutOf(hwnd).menu);
+    if (position >= items.size())
+        return FALSE;
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    *rect = Offset(items[position], window.left, window.top);
+    return TRUE;
 }
 
 BOOL EndMenu() {
