@@ -1,6 +1,7 @@
 #include "app/ApplicationFolders.h"
 
 #include "app/ShellFolders.h"
+#include "catalogue/ChannelBrowser.h"
 #include "framework/FileNames.h"
 #include "platform/shell/SpecialFolder.h"
 
@@ -40,7 +41,7 @@ std::string ApplicationFolderFor(const std::string& programPath) {
 }
 
 std::string WorkingFolderOf(const std::string& applicationFolder) {
-    return applicationFolder + "ORVOListTemp/";
+    return applicationFolder + std::string(catalogue::kWorkingFolderName) + "/";
 }
 
 std::string ArchiveLibraryPathOf(const std::string& applicationFolder) {
