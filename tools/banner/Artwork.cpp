@@ -32,11 +32,19 @@ void DrawEmblem(TArtCanvas& canvas, double x, double y, double size) {
                      0.12 * size, kDeepBlue);
     canvas.RoundRect(x + 0.10 * size, y + 0.30 * size, x + 0.76 * size, y + 0.82 * size,
                      0.07 * size, kScreen);
-    for (double row : {0.40, 0.52, 0.64}) {
-        canvas.Ellipse(x + 0.17 * size, y + row * size, x + 0.23 * size, y + (row + 0.06) * size,
-                       kDeepBlue);
-        canvas.RoundRect(x + 0.27 * size, y + (row + 0.01) * size, x + 0.68 * size,
-                         y + (row + 0.05) * size, 0.02 * size, kDeepBlue);
+    if (size >= 24) {
+        for (double row : {0.40, 0.52, 0.64}) {
+            canvas.Ellipse(x + 0.17 * size, y + row * size, x + 0.23 * size,
+                           y + (row + 0.06) * size, kDeepBlue);
+            canvas.RoundRect(x + 0.27 * size, y + (row + 0.01) * size, x + 0.68 * size,
+                             y + (row + 0.05) * size, 0.02 * size, kDeepBlue);
+        }
+    } else {
+        // Two whole-pixel bars: three thin rows blur into one grey patch at 16 px.
+        for (double row : {0.375, 0.5625}) {
+            canvas.RoundRect(x + 0.1875 * size, y + row * size, x + 0.6875 * size,
+                             y + (row + 0.0625) * size, 0, kDeepBlue);
+        }
     }
     canvas.Ellipse(x + 0.82 * size, y + 0.36 * size, x + 0.92 * size, y + 0.46 * size, kScreen);
     canvas.Ellipse(x + 0.82 * size, y + 0.52 * size, x + 0.92 * size, y + 0.62 * size, kScreen);
