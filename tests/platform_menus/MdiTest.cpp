@@ -106,6 +106,18 @@ TEST_F(MdiTest, ActivationByMessageByMouseAndByNext) {
 
     SendMessage(mdiClient, WM_MDINEXT, 0, 0);
     EXPECT_EQ(Active(), children[2]); // the least recently active
+
+    // Ctrl+Tab through the loop's accelerator step.
+    InjectKey(VK_CONTROL, KeyTransition::Down);
+    InjectKey(VK_TAB, KeyTransition::Down);
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (!TranslateMDISysAccel(mdiClient, &msg))
+            DispatchMessage(&msg);
+    InjectKey(VK_TAB, KeyTransition::Up);
+    InjectKey(VK_CONTROL, KeyTransition::Up);
+    display->Run();
+    EXPECT_EQ(Active(), children[0]);
 }
 
 TEST_F(MdiTest, MaximiseMergesButtonsIntoTheBarAndRestoreTakesThemBack) {

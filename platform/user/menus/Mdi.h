@@ -48,6 +48,11 @@ struct MDICREATESTRUCT {
 LRESULT DefFrameProc(HWND frame, HWND client, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT DefMDIChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The MDI keys for the message loop: Ctrl+F6 (Ctrl+Tab) activates the next
+// child, with Shift the previous; Ctrl+F4 closes the active one. TRUE when
+// the message was one of them.
+BOOL TranslateMDISysAccel(HWND client, MSG* msg);
+
 // Registers "#32768", "#32770" and "MDIClient" (once).
 void RegisterMenuAndDialogClasses();
 

@@ -135,6 +135,29 @@ LRESULT DefMDIChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) 
     }
 }
 
+namespace {
+constexpr int VK_F6 = 0x75; // not in the window manager's key list
+} // namespace
+
+BOOL TranslateMDISysAccel(HWND client, MSG* msg) {
+    const MdiClient* mdi = MdiClient::Of(client);
+    if (mdi == nullptr || msg == nullptr || msg->message != WM_KEYDOWN ||
+        GetKeyState(VK_CONTROL) >= 0 || mdi->Active() == nullptr)
+        return FALSE;
+    const auto active = reinterpret_cast<WPARAM>(mdi->Active());
+    switch (int(msg->wParam)) {
+    case VK_F6:
+    case VK_TAB:
+        SendMessage(client, WM_MDINEXT, active, GetKeyState(VK_SHIFT) < 0 ? 1 : 0);
+        return TRUE;
+    case VK_F4:
+        PostMessage(mdi->Active(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 void RegisterMenuAndDialogClasses() {
     RegisterMenuWindowClass();
     RegisterMessageBoxClass();
