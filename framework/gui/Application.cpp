@@ -30,15 +30,18 @@ TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction function) {
 }
 
 const TClassInfo& TApplication::StaticClass() {
-    static const TClassInfo info = TClassBuilder<TApplication, TComponent>("TApplication")
-                                       .Property("Title", &TApplication::Title, &TApplication::SetTitle)
-                                       .Build();
+    static const TClassInfo info =
+        TClassBuilder<TApplication, TComponent>("TApplication")
+            .Property("Title", &TApplication::Title, &TApplication::SetTitle)
+            .Build();
     return info;
 }
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
 
-TApplication::~TApplication() { DestroyComponents(); }
+TApplication::~TApplication() {
+    DestroyComponents();
+}
 
 // Never freed by a static destructor: by then the window manager may be gone.
 // Run frees the forms and components once the loop has ended.
@@ -139,8 +142,7 @@ void TApplication::ShowException(const Exception& error) {
     MessageBox(error.Message(), FTitle, MB_OK | MB_ICONSTOP);
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption,
-                             unsigned flags) {
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     return MessageBoxFunction()(text, caption, flags);
 }
 

@@ -13,7 +13,9 @@ const TClassInfo& TBrush::StaticClass() {
     return info;
 }
 
-TBrush::~TBrush() { FreeHandle(); }
+TBrush::~TBrush() {
+    FreeHandle();
+}
 
 void TBrush::FreeHandle() const {
     if (FOwnsHandle)

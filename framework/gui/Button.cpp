@@ -7,12 +7,12 @@
 namespace fw {
 
 const TClassInfo& TButton::StaticClass() {
-    static const TClassInfo info = TClassBuilder<TButton, TWinControl>("TButton")
-                                       .Property("Default", &TButton::Default, &TButton::SetDefault)
-                                       .Property("Cancel", &TButton::Cancel, &TButton::SetCancel)
-                                       .Property("ModalResult", &TButton::ModalResult,
-                                                 &TButton::SetModalResult)
-                                       .Build();
+    static const TClassInfo info =
+        TClassBuilder<TButton, TWinControl>("TButton")
+            .Property("Default", &TButton::Default, &TButton::SetDefault)
+            .Property("Cancel", &TButton::Cancel, &TButton::SetCancel)
+            .Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult)
+            .Build();
     return info;
 }
 

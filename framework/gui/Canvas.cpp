@@ -20,7 +20,9 @@ TCanvas::TCanvas()
     : FFont(std::make_unique<TFont>()), FBrush(std::make_unique<TBrush>()),
       FPen(std::make_unique<TPen>()) {}
 
-TCanvas::~TCanvas() { Deselect(); }
+TCanvas::~TCanvas() {
+    Deselect();
+}
 
 void TCanvas::SetHandle(win::HDC dc) {
     if (dc == FHandle)
@@ -59,7 +61,8 @@ win::HDC TCanvas::Prepared() {
         FOldPen = previous;
     win::SetTextColor(FHandle, ColorToRGB(FFont->Color()));
     win::SetBkColor(FHandle, ColorToRGB(FBrush->Color()));
-    win::SetBkMode(FHandle, FBrush->Style() == TBrushStyle::bsClear ? win::TRANSPARENT : win::OPAQUE);
+    win::SetBkMode(FHandle,
+                   FBrush->Style() == TBrushStyle::bsClear ? win::TRANSPARENT : win::OPAQUE);
     return FHandle;
 }
 
@@ -79,9 +82,13 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
     win::Ellipse(Prepared(), left, top, right, bottom);
 }
 
-void TCanvas::MoveTo(int x, int y) { win::MoveToEx(Prepared(), x, y, nullptr); }
+void TCanvas::MoveTo(int x, int y) {
+    win::MoveToEx(Prepared(), x, y, nullptr);
+}
 
-void TCanvas::LineTo(int x, int y) { win::LineTo(Prepared(), x, y); }
+void TCanvas::LineTo(int x, int y) {
+    win::LineTo(Prepared(), x, y);
+}
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     win::TextOut(Prepared(), x, y, text.data(), static_cast<int>(text.size()));

@@ -42,8 +42,8 @@ bool TButtonControl::Checked() const {
 void TButtonControl::SetChecked(bool checked) {
     FChecked = checked;
     if (HandleAllocated())
-        win::SendMessage(Handle(), win::BM_SETCHECK, checked ? win::BST_CHECKED : win::BST_UNCHECKED,
-                         0);
+        win::SendMessage(Handle(), win::BM_SETCHECK,
+                         checked ? win::BST_CHECKED : win::BST_UNCHECKED, 0);
 }
 
 void TButtonControl::CreateWnd() {

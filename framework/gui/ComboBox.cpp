@@ -7,9 +7,9 @@ namespace fw {
 
 namespace {
 
-const TItemMessages comboBoxMessages{win::CB_GETCOUNT,  win::CB_GETLBTEXT,     win::CB_GETLBTEXTLEN,
-                                     win::CB_ADDSTRING, win::CB_INSERTSTRING, win::CB_DELETESTRING,
-                                     win::CB_RESETCONTENT};
+const TItemMessages comboBoxMessages{
+    win::CB_GETCOUNT,     win::CB_GETLBTEXT,    win::CB_GETLBTEXTLEN, win::CB_ADDSTRING,
+    win::CB_INSERTSTRING, win::CB_DELETESTRING, win::CB_RESETCONTENT};
 
 } // namespace
 
@@ -78,10 +78,10 @@ void TComboBox::SetTextBuf(const std::string& text) {
 void TComboBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = win::WC_COMBOBOX;
-    params.Style |= win::WS_VSCROLL |
-                    (FStyle == TComboBoxStyle::csDropDownList ? win::CBS_DROPDOWNLIST
-                     : FStyle == TComboBoxStyle::csSimple     ? win::CBS_SIMPLE
-                                                              : win::CBS_DROPDOWN);
+    params.Style |=
+        win::WS_VSCROLL | (FStyle == TComboBoxStyle::csDropDownList ? win::CBS_DROPDOWNLIST
+                           : FStyle == TComboBoxStyle::csSimple     ? win::CBS_SIMPLE
+                                                                    : win::CBS_DROPDOWN);
 }
 
 void TComboBox::CreateWnd() {

@@ -8,8 +8,12 @@ namespace fw {
 
 namespace {
 
-int MouseX(win::LPARAM lParam) { return static_cast<short>(lParam & 0xFFFF); }
-int MouseY(win::LPARAM lParam) { return static_cast<short>((lParam >> 16) & 0xFFFF); }
+int MouseX(win::LPARAM lParam) {
+    return static_cast<short>(lParam & 0xFFFF);
+}
+int MouseY(win::LPARAM lParam) {
+    return static_cast<short>((lParam >> 16) & 0xFFFF);
+}
 
 } // namespace
 

@@ -74,7 +74,8 @@ void TEdit::CreateParams(TCreateParams& params) {
     params.Style |= win::ES_AUTOHSCROLL;
 }
 
-TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), FLines(std::make_unique<TMemoStrings>(*this)) {
+TMemo::TMemo(TComponent* owner)
+    : TCustomEdit(owner), FLines(std::make_unique<TMemoStrings>(*this)) {
     SetBounds(0, 0, 185, 89);
 }
 
@@ -107,7 +108,8 @@ void TMemo::CreateParams(TCreateParams& params) {
     if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth)
         params.Style |= win::WS_HSCROLL;
     // Without wrapping, long lines scroll sideways.
-    if (!FWordWrap || FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth)
+    if (!FWordWrap || FScrollBars == TScrollStyle::ssHorizontal ||
+        FScrollBars == TScrollStyle::ssBoth)
         params.Style |= win::ES_AUTOHSCROLL;
 }
 

@@ -29,7 +29,9 @@ const TClassInfo& TFont::StaticClass() {
 // The framework's default font: 8 points of the system's dialog face.
 TFont::TFont() : FName("MS Sans Serif"), FHeight(-11), FCharset(win::DEFAULT_CHARSET) {}
 
-TFont::~TFont() { FreeHandle(); }
+TFont::~TFont() {
+    FreeHandle();
+}
 
 void TFont::Assign(const TPersistent& source) {
     const auto* font = dynamic_cast<const TFont*>(&source);

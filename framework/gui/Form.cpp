@@ -32,7 +32,9 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     Screen().AddForm(*this);
 }
 
-TForm::~TForm() { Screen().RemoveForm(*this); }
+TForm::~TForm() {
+    Screen().RemoveForm(*this);
+}
 
 void TForm::AfterConstruction() {
     ReadFormResource(*this);

@@ -5,11 +5,11 @@
 #include "framework/Exception.h"
 #include "framework/MemoryStream.h"
 #include "framework/ResourceStream.h"
-#include "framework/Strings.h"
 #include "framework/StringUtils.h"
+#include "framework/Strings.h"
 #include "framework/TypInfo.h"
-#include "framework/gui/FormLexer.h"
 #include "framework/gui/Form.h"
+#include "framework/gui/FormLexer.h"
 #include "framework/gui/StandardClasses.h"
 #include "platform/kernel/Resource.h"
 
@@ -94,6 +94,13 @@ void TFormParser::Read() {
         if (FToken.kind != TFormToken::End)
             Fail("text after the end of the definition");
         ResolveReferences();
+    } catch (const EFilerError&) {
+        Finish(false);
+        throw;
+    } catch (const Exception& error) {
+        // A setter's or the component's own refusal (a duplicate name, say).
+        Finish(false);
+        throw CreateFmt<EReadError>("Line %d: %s", FToken.line, error.Message());
     } catch (...) {
         Finish(false);
         throw;
@@ -166,7 +173,8 @@ TObject& TFormParser::Resolve(TObject& instance, std::string& name) {
     while ((dot = name.find('.')) != std::string::npos) {
         const std::string part = name.substr(0, dot);
         const TPropInfo* info = GetPropInfo(*target, part);
-        TObject* inner = info && info->Kind() == TTypeKind::tkClass ? info->GetObject(*target) : nullptr;
+        TObject* inner =
+            info && info->Kind() == TTypeKind::tkClass ? info->GetObject(*target) : nullptr;
         if (!inner)
             Fail(Format("%s has no object property %s", target->ClassName(), part));
         target = inner;
@@ -309,7 +317,8 @@ void TFormParser::ReadBinary(TObject& instance, const std::string& name) {
             stream.SetSize(static_cast<std::int64_t>(digits.size() / 2));
             auto* bytes = static_cast<std::uint8_t*>(stream.Memory());
             for (std::size_t i = 0; i < digits.size(); i += 2)
-                bytes[i / 2] = static_cast<std::uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16));
+                bytes[i / 2] =
+                    static_cast<std::uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16));
             Advance();
             info->Read(instance, stream);
             return;
@@ -374,7 +383,8 @@ bool ReadFormResource(TForm& form) {
     win::HRSRC resource = win::FindResource(nullptr, form.ClassName(), FormResourceType);
     if (!resource)
         return false;
-    const auto* bytes = static_cast<const char*>(win::LockResource(win::LoadResource(nullptr, resource)));
+    const auto* bytes =
+        static_cast<const char*>(win::LockResource(win::LoadResource(nullptr, resource)));
     ReadComponentDefinition(form, std::string_view(bytes, win::SizeofResource(nullptr, resource)));
     return true;
 }

@@ -7,8 +7,8 @@ namespace fw {
 
 namespace {
 
-const TItemMessages listBoxMessages{win::LB_GETCOUNT,  win::LB_GETTEXT,       win::LB_GETTEXTLEN,
-                                    win::LB_ADDSTRING, win::LB_INSERTSTRING, win::LB_DELETESTRING,
+const TItemMessages listBoxMessages{win::LB_GETCOUNT,    win::LB_GETTEXT,      win::LB_GETTEXTLEN,
+                                    win::LB_ADDSTRING,   win::LB_INSERTSTRING, win::LB_DELETESTRING,
                                     win::LB_RESETCONTENT};
 
 } // namespace

@@ -51,7 +51,9 @@ void TMemoStrings::Append(const std::string& line) {
                      reinterpret_cast<win::LPARAM>(added.c_str()));
 }
 
-int TMemoStrings::Count() const { return static_cast<int>(Split().size()); }
+int TMemoStrings::Count() const {
+    return static_cast<int>(Split().size());
+}
 
 std::string TMemoStrings::Strings(int index) const {
     const std::vector<std::string> lines = Split();
@@ -88,6 +90,8 @@ void TMemoStrings::Delete(int index) {
     Join(lines);
 }
 
-void TMemoStrings::Clear() { FMemo.SetText(""); }
+void TMemoStrings::Clear() {
+    FMemo.SetText("");
+}
 
 } // namespace fw

@@ -55,8 +55,9 @@ void TPen::SetStyle(TPenStyle style) {
 win::HPEN TPen::Handle() const {
     // The pen styles' order is the device's PS_ numbering.
     if (!FHandle)
-        FHandle = win::CreatePen(FStyle == TPenStyle::psClear ? win::PS_NULL : static_cast<int>(FStyle),
-                                 FWidth, ColorToRGB(FColor));
+        FHandle =
+            win::CreatePen(FStyle == TPenStyle::psClear ? win::PS_NULL : static_cast<int>(FStyle),
+                           FWidth, ColorToRGB(FColor));
     return FHandle;
 }
 

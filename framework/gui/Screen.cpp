@@ -36,14 +36,20 @@ TForm* TScreen::ActiveForm() const {
     return nullptr;
 }
 
-int TScreen::Width() const { return win::GetSystemMetrics(win::SM_CXSCREEN); }
-int TScreen::Height() const { return win::GetSystemMetrics(win::SM_CYSCREEN); }
+int TScreen::Width() const {
+    return win::GetSystemMetrics(win::SM_CXSCREEN);
+}
+int TScreen::Height() const {
+    return win::GetSystemMetrics(win::SM_CYSCREEN);
+}
 
 void TScreen::AddForm(TForm& form) {
     if (std::find(FForms.begin(), FForms.end(), &form) == FForms.end())
         FForms.push_back(&form);
 }
 
-void TScreen::RemoveForm(TForm& form) { std::erase(FForms, &form); }
+void TScreen::RemoveForm(TForm& form) {
+    std::erase(FForms, &form);
+}
 
 } // namespace fw

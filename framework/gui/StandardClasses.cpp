@@ -5,6 +5,7 @@
 #include "framework/gui/CheckBox.h"
 #include "framework/gui/ComboBox.h"
 #include "framework/gui/Edit.h"
+#include "framework/gui/Image.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/ListBox.h"
 #include "framework/gui/Panel.h"
@@ -17,8 +18,8 @@ void RegisterStandardClasses() {
         for (const TClassInfo* info :
              {&TButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
               &TComboBox::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(),
-              &TLabel::StaticClass(), &TListBox::StaticClass(), &TPanel::StaticClass(),
-              &TTimer::StaticClass()})
+              &TImage::StaticClass(), &TLabel::StaticClass(), &TListBox::StaticClass(),
+              &TPanel::StaticClass(), &TTimer::StaticClass()})
             RegisterClass(*info);
         return true;
     }();

@@ -18,17 +18,20 @@ std::unordered_map<win::UINT_PTR, TTimer*>& RunningTimers() {
 } // namespace
 
 const TClassInfo& TTimer::StaticClass() {
-    static const TClassInfo info = TClassBuilder<TTimer, TComponent>("TTimer")
-                                       .Property("Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
-                                       .Property("Interval", &TTimer::Interval, &TTimer::SetInterval)
-                                       .Property("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer)
-                                       .Build();
+    static const TClassInfo info =
+        TClassBuilder<TTimer, TComponent>("TTimer")
+            .Property("Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
+            .Property("Interval", &TTimer::Interval, &TTimer::SetInterval)
+            .Property("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer)
+            .Build();
     return info;
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
-TTimer::~TTimer() { KillPlatformTimer(); }
+TTimer::~TTimer() {
+    KillPlatformTimer();
+}
 
 void TTimer::SetEnabled(bool enabled) {
     if (enabled == FEnabled)

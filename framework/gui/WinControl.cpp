@@ -6,9 +6,9 @@
 #include "framework/gui/GraphicsColor.h"
 #include "platform/kernel/Module.h"
 #include "platform/kernel/SystemMessage.h"
+#include "platform/user/Painting.h"
 #include "platform/user/controls/CommCtrl.h"
 #include "platform/user/controls/StandardControls.h"
-#include "platform/user/Painting.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,8 +21,8 @@ namespace {
 // CreateWindowEx returns, when only this says which control they are for.
 thread_local TWinControl* creatingControl = nullptr;
 
-void EnsureWindowClass(const std::string& name, const TCreateParams& params,
-                       win::WNDPROC initProc, win::WNDPROC& defaultProc) {
+void EnsureWindowClass(const std::string& name, const TCreateParams& params, win::WNDPROC initProc,
+                       win::WNDPROC& defaultProc) {
     // The platform's control classes exist once registered; the framework builds on them.
     static const bool controlsRegistered = (win::InitCommonControls(), true);
     (void)controlsRegistered;
@@ -70,10 +70,10 @@ TWinControl::~TWinControl() {
 }
 
 const std::string& TWinControl::ControlAtomName() {
-    thread_local const std::string name =
-        Format("ControlOfs%.8X%.8X",
-               static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(win::GetModuleHandle(nullptr))),
-               static_cast<unsigned>(win::GetCurrentThreadId()));
+    thread_local const std::string name = Format(
+        "ControlOfs%.8X%.8X",
+        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(win::GetModuleHandle(nullptr))),
+        static_cast<unsigned>(win::GetCurrentThreadId()));
     return name;
 }
 
@@ -160,7 +160,8 @@ void TWinControl::SetTabOrder(int order) {
         return;
     auto& list = Parent()->FTabList;
     std::erase(list, this);
-    const auto place = static_cast<std::size_t>(std::clamp(order, 0, static_cast<int>(list.size())));
+    const auto place =
+        static_cast<std::size_t>(std::clamp(order, 0, static_cast<int>(list.size())));
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(place), this);
 }
 
@@ -200,10 +201,9 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
     creatingControl = this;
-    win::HWND hwnd = win::CreateWindowEx(params.ExStyle, ClassName().c_str(),
-                                         params.Caption.c_str(), params.Style, params.X, params.Y,
-                                         params.Width, params.Height, params.WndParent, nullptr,
-                                         nullptr, nullptr);
+    win::HWND hwnd = win::CreateWindowEx(
+        params.ExStyle, ClassName().c_str(), params.Caption.c_str(), params.Style, params.X,
+        params.Y, params.Width, params.Height, params.WndParent, nullptr, nullptr, nullptr);
     creatingControl = nullptr;
     if (hwnd && !FHandle)
         AttachHandle(hwnd);
@@ -333,8 +333,8 @@ void TWinControl::WndProc(TMessage& message) {
 
 void TWinControl::DefaultHandler(TMessage& message) {
     if (FHandle && message.Msg < CM_BASE)
-        message.Result = win::CallWindowProc(FDefWndProc, FHandle, message.Msg, message.WParam,
-                                             message.LParam);
+        message.Result =
+            win::CallWindowProc(FDefWndProc, FHandle, message.Msg, message.WParam, message.LParam);
 }
 
 // Child windows tell their parent; the parent hands it back to the child's control.

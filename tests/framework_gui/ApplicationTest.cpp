@@ -3,7 +3,6 @@
 // loop that runs until the main form closes.
 
 #include "GuiTestSupport.h"
-
 #include "framework/gui/Screen.h"
 #include "platform/user/Painting.h"
 
@@ -23,8 +22,7 @@ TEST_F(ApplicationTest, AnExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn
 
     f.failWith.clear();
     display->Click(At(*f.Button1, 10, 10));
-    EXPECT_EQ(f.events,
-              (std::vector<std::string>{"FormCreate", "Button1Click", "Button1Click"}));
+    EXPECT_EQ(f.events, (std::vector<std::string>{"FormCreate", "Button1Click", "Button1Click"}));
     EXPECT_EQ(boxes.size(), 1u);
 }
 
@@ -35,7 +33,9 @@ TEST_F(ApplicationTest, AbortIsSilentAndOnExceptionReplacesTheBox) {
     EXPECT_TRUE(boxes.empty());
 
     std::string handled;
-    Application().OnException = [&](TObject*, const Exception& error) { handled = error.Message(); };
+    Application().OnException = [&](TObject*, const Exception& error) {
+        handled = error.Message();
+    };
     f.Button1->OnClick = [](TObject*) { throw EConvertError("bad"); };
     display->Click(At(*f.Button1, 10, 10));
     Application().OnException = nullptr;

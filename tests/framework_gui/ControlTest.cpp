@@ -3,11 +3,11 @@
 // from injected input, item lists kept while a control has no window.
 
 #include "GuiTestSupport.h"
-
 #include "framework/Format.h"
-#include <algorithm>
 #include "platform/kernel/Module.h"
 #include "platform/user/controls/StandardControls.h"
+
+#include <algorithm>
 
 namespace fw::test {
 namespace {
@@ -19,11 +19,11 @@ TEST_F(ControlTest, NotificationNumbersAreTheOnesSkinnersCompare) {
         win::UINT value;
         win::UINT expected;
     } cases[] = {
-        {CM_DIALOGKEY, 0xB005},    {CM_DIALOGCHAR, 0xB006},   {CM_FOCUSCHANGED, 0xB007},
+        {CM_DIALOGKEY, 0xB005},      {CM_DIALOGCHAR, 0xB006},     {CM_FOCUSCHANGED, 0xB007},
         {CM_VISIBLECHANGED, 0xB00B}, {CM_ENABLEDCHANGED, 0xB00C}, {CM_MOUSEENTER, 0xB013},
-        {CM_MOUSELEAVE, 0xB014},   {CM_MENUCHANGED, 0xB015},  {CM_EXIT, 0xB01B},
-        {CM_RELEASE, 0xB021},      {CM_RECREATEWND, 0xB033},  {CN_DRAWITEM, 0xBC2B},
-        {CN_NOTIFY, 0xBC4E},       {CN_COMMAND, 0xBD11},      {CN_VSCROLL, 0xBD15},
+        {CM_MOUSELEAVE, 0xB014},     {CM_MENUCHANGED, 0xB015},    {CM_EXIT, 0xB01B},
+        {CM_RELEASE, 0xB021},        {CM_RECREATEWND, 0xB033},    {CN_DRAWITEM, 0xBC2B},
+        {CN_NOTIFY, 0xBC4E},         {CN_COMMAND, 0xBD11},        {CN_VSCROLL, 0xBD15},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.value, c.expected);
@@ -31,12 +31,13 @@ TEST_F(ControlTest, NotificationNumbersAreTheOnesSkinnersCompare) {
 
 TEST_F(ControlTest, EveryFrameworkWindowCarriesItsControlUnderTheControlOfsProperty) {
     TTestForm& f = ShowTestForm();
-    const std::string name =
-        Format("ControlOfs%.8X%.8X",
-               static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(win::GetModuleHandle(nullptr))),
-               static_cast<unsigned>(win::GetCurrentThreadId()));
+    const std::string name = Format(
+        "ControlOfs%.8X%.8X",
+        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(win::GetModuleHandle(nullptr))),
+        static_cast<unsigned>(win::GetCurrentThreadId()));
     EXPECT_EQ(TWinControl::ControlAtomName(), name);
-    for (TWinControl* control : std::initializer_list<TWinControl*>{&f, f.Button1, f.List1, f.Panel1}) {
+    for (TWinControl* control :
+         std::initializer_list<TWinControl*>{&f, f.Button1, f.List1, f.Panel1}) {
         EXPECT_EQ(win::GetProp(control->Handle(), name.c_str()), control) << control->Name();
         EXPECT_EQ(TWinControl::FindControl(control->Handle()), control);
     }

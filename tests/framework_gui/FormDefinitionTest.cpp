@@ -2,7 +2,6 @@
 // errors for definitions that name what does not exist or break the syntax.
 
 #include "GuiTestSupport.h"
-
 #include "framework/TypInfo.h"
 #include "framework/gui/FormReader.h"
 #include "platform/user/controls/StandardControls.h"
@@ -20,10 +19,8 @@ TEST_F(FormDefinitionTest, ControlsHaveTheDefinedBoundsTextsAndParents) {
         std::string text;
         TWinControl* parent;
     } cases[] = {
-        {f.Edit1, {60, 6, 180, 27}, "1.30.2011912", &f},
-        {f.Button1, {200, 6, 287, 35}, "更新", &f},
-        {f.Panel1, {8, 60, 208, 180}, "", &f},
-        {f.List1, {4, 4, 124, 84}, "", f.Panel1},
+        {f.Edit1, {60, 6, 180, 27}, "1.30.2011912", &f}, {f.Button1, {200, 6, 287, 35}, "更新", &f},
+        {f.Panel1, {8, 60, 208, 180}, "", &f},           {f.List1, {4, 4, 124, 84}, "", f.Panel1},
         {f.Check1, {8, 200, 105, 217}, "选项", &f},
     };
     for (const auto& c : cases) {
@@ -122,6 +119,7 @@ TEST_F(FormDefinitionTest, DefinitionsThatNameUnknownThingsOrBreakTheSyntaxFailO
         {"TTestForm F { TBlobHolder B { Peer = F } }", "Line 1: Peer: Invalid property value"},
         {"TTestForm F { } }", "Line 1: text after the end of the definition"},
         {"TTestForm F { Left = 12x }", "Line 1: malformed number 12x"},
+        {"TTestForm F { TPanel P { } TPanel P { } }", "Line 1: A component named P already exists"},
     };
     for (const auto& c : cases) {
         auto form = MakeComponent<TTestForm>();

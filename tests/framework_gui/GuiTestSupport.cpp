@@ -28,7 +28,8 @@ void TBlobHolder::Loaded() {
     TComponent::Loaded();
     ++LoadedCalls;
     for (int i = 0; i < Owner()->ComponentCount(); ++i)
-        if (auto* other = dynamic_cast<TBlobHolder*>(Owner()->Components(i)); other && other != this)
+        if (auto* other = dynamic_cast<TBlobHolder*>(Owner()->Components(i));
+            other && other != this)
             SiblingDataAtLoaded = other->Data();
 }
 
@@ -42,6 +43,7 @@ const TClassInfo& TTestForm::StaticClass() {
                                        .Field("Combo1", &TTestForm::Combo1)
                                        .Field("Memo1", &TTestForm::Memo1)
                                        .Field("Check1", &TTestForm::Check1)
+                                       .Field("Image1", &TTestForm::Image1)
                                        .Field("Timer1", &TTestForm::Timer1)
                                        .Field("Blob1", &TTestForm::Blob1)
                                        .Field("Blob2", &TTestForm::Blob2)
@@ -49,11 +51,14 @@ const TClassInfo& TTestForm::StaticClass() {
                                        .Method("Button1Click", &TTestForm::Button1Click)
                                        .Method("List1Click", &TTestForm::List1Click)
                                        .Method("Timer1Timer", &TTestForm::Timer1Timer)
+                                       .Method("Image1Click", &TTestForm::Image1Click)
                                        .Build();
     return info;
 }
 
-void TTestForm::FormCreate(TObject*) { events.push_back("FormCreate"); }
+void TTestForm::FormCreate(TObject*) {
+    events.push_back("FormCreate");
+}
 
 void TTestForm::Button1Click(TObject*) {
     events.push_back("Button1Click");
@@ -61,18 +66,26 @@ void TTestForm::Button1Click(TObject*) {
         throw Exception(failWith);
 }
 
-void TTestForm::List1Click(TObject*) { events.push_back("List1Click " + List1->Items()->Strings(List1->ItemIndex())); }
+void TTestForm::List1Click(TObject*) {
+    events.push_back("List1Click " + List1->Items()->Strings(List1->ItemIndex()));
+}
 
-void TTestForm::Timer1Timer(TObject*) { events.push_back("Timer1Timer"); }
+void TTestForm::Timer1Timer(TObject*) {
+    events.push_back("Timer1Timer");
+}
+
+void TTestForm::Image1Click(TObject*) {
+    events.push_back("Image1Click");
+}
 
 void GuiTest::SetUp() {
     display = &win::headless::TestDisplay::Install();
     RegisterClass(TBlobHolder::StaticClass());
-    previousBox = SetMessageBoxFunction([this](const std::string& text, const std::string& caption,
-                                               unsigned flags) {
-        boxes.push_back({text, caption, flags});
-        return IDOK;
-    });
+    previousBox = SetMessageBoxFunction(
+        [this](const std::string& text, const std::string& caption, unsigned flags) {
+            boxes.push_back({text, caption, flags});
+            return IDOK;
+        });
     Application().SetTitle("Telvora");
 }
 

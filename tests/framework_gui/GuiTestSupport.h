@@ -8,6 +8,7 @@
 #include "framework/gui/ComboBox.h"
 #include "framework/gui/Edit.h"
 #include "framework/gui/Form.h"
+#include "framework/gui/Image.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/ListBox.h"
 #include "framework/gui/Panel.h"
@@ -15,7 +16,6 @@
 #include "platform/backend/headless/TestDisplay.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -55,6 +55,7 @@ class TTestForm : public TForm {
     TComboBox* Combo1 = nullptr;
     TMemo* Memo1 = nullptr;
     TCheckBox* Check1 = nullptr;
+    TImage* Image1 = nullptr;
     TTimer* Timer1 = nullptr;
     TBlobHolder* Blob1 = nullptr;
     TBlobHolder* Blob2 = nullptr;
@@ -63,6 +64,7 @@ class TTestForm : public TForm {
     void Button1Click(TObject* sender);
     void List1Click(TObject* sender);
     void Timer1Timer(TObject* sender);
+    void Image1Click(TObject* sender);
 
     std::vector<std::string> events;
     // Button1Click raises this when it is not empty.

@@ -1,0 +1,175 @@
+#include "framework/gui/Bitmap.h"
+
+#include "framework/ClassBuilder.h"
+#include "framework/Exception.h"
+#include "framework/Stream.h"
+#include "framework/gui/GraphicsColor.h"
+
+#include <cstring>
+#include <vector>
+
+namespace fw {
+
+namespace {
+
+win::HBITMAP CreateDib(int width, int height, int bits, void** pixels) {
+    win::BITMAPINFO info;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biBitCount = static_cast<win::WORD>(bits);
+    return win::CreateDIBSection(nullptr, &info, win::DIB_RGB_COLORS, pixels, nullptr, 0);
+}
+
+} // namespace
+
+const TClassInfo& TBitmap::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TBitmap, TPersistent>("TBitmap")
+            .Property("Width", &TBitmap::Width, &TBitmap::SetWidth)
+            .Property("Height", &TBitmap::Height, &TBitmap::SetHeight)
+            .Property("PixelFormat", &TBitmap::PixelFormat, &TBitmap::SetPixelFormat)
+            .Property("Transparent", &TBitmap::Transparent, &TBitmap::SetTransparent)
+            .Property("TransparentColor", &TBitmap::TransparentColor, &TBitmap::SetTransparentColor)
+            .Build();
+    return info;
+}
+
+TBitmap::TBitmap() = default;
+
+TBitmap::~TBitmap() {
+    ReplaceHandle(nullptr);
+}
+
+void TBitmap::FreeCanvas() {
+    if (!FCanvas)
+        return;
+    FCanvas->SetHandle(nullptr);
+    win::SelectObject(FCanvasDC, FCanvasOld);
+    win::DeleteDC(FCanvasDC);
+    FCanvas.reset();
+    FCanvasDC = nullptr;
+}
+
+void TBitmap::ReplaceHandle(win::HBITMAP bitmap) {
+    FreeCanvas();
+    if (FHandle)
+        win::DeleteObject(FHandle);
+    FHandle = bitmap;
+    FWidth = FHeight = 0;
+    win::BITMAP info;
+    if (FHandle && win::GetObject(FHandle, sizeof info, &info)) {
+        FWidth = info.bmWidth;
+        FHeight = info.bmHeight;
+        FPixelFormat = info.bmBitsPixel == 32 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;
+    }
+}
+
+void TBitmap::Assign(const TPersistent& source) {
+    const auto* bitmap = dynamic_cast<const TBitmap*>(&source);
+    if (!bitmap) {
+        TPersistent::Assign(source);
+        return;
+    }
+    FPixelFormat = bitmap->FPixelFormat;
+    FTransparent = bitmap->FTransparent;
+    FTransparentColor = bitmap->FTransparentColor;
+    SetSize(bitmap->FWidth, bitmap->FHeight);
+    if (bitmap->FHandle)
+        bitmap->Draw(*Canvas(), {0, 0, FWidth, FHeight});
+}
+
+void TBitmap::SetSize(int width, int height) {
+    if (width <= 0 || height <= 0) {
+        ReplaceHandle(nullptr);
+        return;
+    }
+    void* pixels = nullptr;
+    const int bits = FPixelFormat == TPixelFormat::pf32bit ? 32 : 24;
+    win::HBITMAP bitmap = CreateDib(width, height, bits, &pixels);
+    if (!bitmap)
+        throw EOutOfMemory("Out of system resources");
+    ReplaceHandle(bitmap);
+    Canvas()->Brush()->SetColor(clWhite);
+    Canvas()->FillRect({0, 0, width, height});
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat format) {
+    if (format == FPixelFormat)
+        return;
+    FPixelFormat = format;
+    if (FHandle) {
+        TBitmap copy;
+        copy.Assign(*this);
+        copy.FPixelFormat = format;
+        SetSize(FWidth, FHeight);
+        copy.Draw(*Canvas(), {0, 0, FWidth, FHeight});
+    }
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (FTransparentColor != clDefault || !FHandle)
+        return FTransparentColor;
+    win::HDC dc = win::CreateCompatibleDC(nullptr);
+    win::HGDIOBJ old = win::SelectObject(dc, FHandle);
+    const win::COLORREF corner = win::GetPixel(dc, 0, FHeight - 1);
+    win::SelectObject(dc, old);
+    win::DeleteDC(dc);
+    return static_cast<TColor>(corner);
+}
+
+TCanvas* TBitmap::Canvas() {
+    if (!FCanvas) {
+        if (!FHandle)
+            SetSize(1, 1);
+        FCanvasDC = win::CreateCompatibleDC(nullptr);
+        FCanvasOld = win::SelectObject(FCanvasDC, FHandle);
+        FCanvas = std::make_unique<TCanvas>();
+        FCanvas->SetHandle(FCanvasDC);
+    }
+    return FCanvas.get();
+}
+
+void TBitmap::LoadFromStream(TStream& stream) {
+    const std::int64_t size = stream.Size() - stream.Position();
+    if (size <= 0 || size > 0x7FFFFFFF)
+        throw EInvalidGraphic("Bitmap image is not valid");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    stream.ReadBuffer(bytes.data(), size);
+    win::HBITMAP bitmap = win::CreateBitmapFromBmp(bytes);
+    if (!bitmap)
+        throw EInvalidGraphic("Bitmap image is not valid");
+    ReplaceHandle(bitmap);
+}
+
+void TBitmap::LoadFromBgr(int width, int height, std::span<const std::uint8_t> rows) {
+    FPixelFormat = TPixelFormat::pf24bit;
+    void* pixels = nullptr;
+    win::HBITMAP bitmap = CreateDib(width, height, 24, &pixels);
+    if (!bitmap)
+        throw EOutOfMemory("Out of system resources");
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t(3);
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(static_cast<std::uint8_t*>(pixels) + stride * static_cast<std::size_t>(y),
+                    rows.data() + rowBytes * static_cast<std::size_t>(y), rowBytes);
+    ReplaceHandle(bitmap);
+}
+
+void TBitmap::Draw(TCanvas& canvas, const win::RECT& rect) const {
+    if (!FHandle)
+        return;
+    win::HDC source = win::CreateCompatibleDC(nullptr);
+    win::HGDIOBJ old = win::SelectObject(source, FHandle);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (FTransparent)
+        win::TransparentBlt(canvas.Handle(), rect.left, rect.top, width, height, source, 0, 0,
+                            FWidth, FHeight, ColorToRGB(TransparentColor()));
+    else
+        win::StretchBlt(canvas.Handle(), rect.left, rect.top, width, height, source, 0, 0, FWidth,
+                        FHeight, win::SRCCOPY);
+    win::SelectObject(source, old);
+    win::DeleteDC(source);
+}
+
+} // namespace fw
