@@ -1,7 +1,9 @@
 // DrawText: lines broken at line feeds and, with DT_WORDBREAK, at spaces and
 // between any two Chinese characters; '&' prefixes, tab expansion, ellipsis,
-// alignment and clipping to the rectangle.
+// alignment and clipping to the rectangle; each line shown in the visual order
+// of its reading direction.
 
+#include "platform/gdi/BidiLine.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/FontFace.h"
 #include "platform/gdi/Raster.h"
@@ -61,7 +63,6 @@ bool IsClosingPunctuation(char32_t c) {
 // One character of laid-out text.
 struct Cell {
     char32_t code;
-    std::size_t from, length; // in the prepared text
     int advance;
     bool underlined; // the character after a '&' prefix
 };
@@ -85,7 +86,7 @@ public:
             const Utf8Char c = DecodeUtf8(text, at);
             if (prefixes && c.code == U'&') {
                 if (at + 1 < text.size() && text[at + 1] == '&') {
-                    Add(U'&', at + 1, 1, underlineNext);
+                    Add(U'&', underlineNext);
                     underlineNext = false;
                     at += 2;
                     continue;
@@ -94,7 +95,7 @@ public:
                 at += 1;
                 continue;
             }
-            Add(c.code, at, c.length, underlineNext);
+            Add(c.code, underlineNext);
             underlineNext = false;
             at += c.length;
         }
@@ -192,10 +193,10 @@ public:
     }
 
 private:
-    void Add(char32_t code, std::size_t from, std::size_t length, bool underlined) {
+    void Add(char32_t code, bool underlined) {
         const bool control = code == U'\n' || code == U'\r' || code == U'\t';
         const int advance = control ? 0 : face_.GlyphFor(code).advance + extra_;
-        cells_.push_back({code, from, length, advance, underlined});
+        cells_.push_back({code, advance, underlined});
     }
 
     void AddLine(std::size_t first, std::size_t last) {
@@ -230,30 +231,61 @@ int LineLeft(const RECT& rect, const Line& line, UINT format) {
     return rect.left;
 }
 
-// Draws the cells of one line with its pen on the baseline at (x, baseline).
-void DrawLine(DeviceContext& dc, FontFace& face, TextLayout& layout, std::string_view text,
+// The reading order DrawText's flags ask for. With an LTR base the bidi
+// algorithm still runs, as Windows applies it to complex scripts in any case.
+ReadingOrder OrderOf(UINT format) {
+    return (format & DT_RTLREADING) ? ReadingOrder::RightToLeft : ReadingOrder::LeftToRight;
+}
+
+// Puts the characters of a line, and the dots of its ellipsis after them, into
+// `bidi` and reorders them; logical indices past the line's cells are the dots.
+void ReorderLine(BidiLine& bidi, const std::vector<Cell>& cells, const Line& line, UINT format) {
+    bidi.Clear();
+    for (std::size_t i = line.first; i < line.last; ++i)
+        bidi.Add(cells[i].code);
+    if (line.ellipsis)
+        for (int dot = 0; dot < 3; ++dot)
+            bidi.Add(U'.');
+    bidi.Reorder(OrderOf(format));
+}
+
+// Draws the cells of one line in visual order with the pen on the baseline at
+// `origin`: the line was broken and measured in logical order, so only the
+// positions of its characters change.
+void DrawLine(DeviceContext& dc, FontFace& face, TextLayout& layout, BidiLine& bidi,
               const Line& line, POINT origin, std::optional<RECT> clip, UINT format) {
     const bool drawText = !(format & DT_PREFIXONLY);
     const bool drawPrefix = !(format & DT_HIDEPREFIX);
-    int x = 0;
     const auto& cells = layout.Cells();
     const std::uint32_t pixel = PixelOf(dc.state.textColor);
     const TEXTMETRIC& tm = face.Metrics();
-    for (std::size_t i = line.first; i < line.last; ++i) {
-        const Cell& cell = cells[i];
-        const int advance = layout.Advance(i, x);
-        const bool visible = cell.code != U'\t' && cell.code != U'\r' && cell.code != U'\n';
+    ReorderLine(bidi, cells, line, format);
+    const std::size_t count = line.last - line.first;
+    int x = 0;
+    for (std::size_t visual = 0; visual < bidi.Size(); ++visual) {
+        const std::size_t logical = bidi.LogicalAt(visual);
         const POINT at{origin.x + x, origin.y};
+        const char32_t shown = bidi.Shown(logical);
+        if (logical >= count) {
+            const Glyph& dot = face.GlyphFor(shown);
+            if (drawText)
+                DrawGlyph(dc, dot, at, clip);
+            x += dot.advance + dc.state.textCharacterExtra;
+            continue;
+        }
+        const std::size_t i = line.first + logical;
+        const int advance = layout.Advance(i, x);
+        const bool visible = shown != U'\t' && shown != U'\r' && shown != U'\n';
         if (drawText && visible)
-            DrawTextRun(dc, face, text.substr(cell.from, cell.length), at, clip);
-        if (drawPrefix && cell.underlined) {
+            DrawGlyph(dc, face.GlyphFor(shown), at, clip);
+        if (drawPrefix && cells[i].underlined) {
             const int y = origin.y + std::max<LONG>(1, tm.tmDescent / 2);
             FillTargetRectColor(dc, ClipTo(RECT{at.x, y, at.x + advance, y + 1}, clip), pixel);
         }
         x += advance;
     }
-    if (line.ellipsis && drawText)
-        DrawTextRun(dc, face, "...", POINT{origin.x + x, origin.y}, clip);
+    if (drawText)
+        DrawDecorations(dc, face, origin, origin.x + x, clip);
 }
 
 } // namespace
@@ -298,6 +330,7 @@ int DrawText(HDC hdc, const char* text, int count, RECT* rect, UINT format) {
     std::optional<RECT> clip;
     if (!(format & DT_NOCLIP))
         clip = dc->ToTarget(*rect);
+    BidiLine bidi;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         const int left = LineLeft(*rect, line, format);
@@ -308,7 +341,7 @@ int DrawText(HDC hdc, const char* text, int count, RECT* rect, UINT format) {
                 ClipTo(dc->ToTarget(RECT{left, lineTop, left + line.width, lineTop + lineHeight}),
                        clip),
                 PixelOf(dc->state.bkColor));
-        DrawLine(*dc, *face, layout, s, line, dc->ToTarget(POINT{left, lineTop + tm.tmAscent}),
+        DrawLine(*dc, *face, layout, bidi, line, dc->ToTarget(POINT{left, lineTop + tm.tmAscent}),
                  clip, format);
     }
     if (single && (format & (DT_VCENTER | DT_BOTTOM)))

@@ -195,8 +195,12 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, const cha
                     std::min(back.right, clip->right), std::min(back.bottom, clip->bottom)};
         FillTargetRectColor(*dc, back, PixelOf(dc->state.bkColor));
     }
+    // Right-to-left reading changes the order of the glyphs in the box, not where
+    // the box sits: TA_RIGHT still places its right edge at the reference point.
+    const ReadingOrder order =
+        (align & TA_RTLREADING) ? ReadingOrder::RightToLeft : ReadingOrder::LeftToRight;
     DrawTextRun(*dc, *face, s, POINT{box.left, box.top + tm.tmAscent},
-                (options & ETO_CLIPPED) ? clip : std::nullopt, dx);
+                (options & ETO_CLIPPED) ? clip : std::nullopt, dx, order);
     return TRUE;
 }
 

@@ -94,31 +94,52 @@ void FillTargetRectColor(DeviceContext& dc, const RECT& rect, std::uint32_t pixe
     });
 }
 
-void DrawTextRun(DeviceContext& dc, FontFace& face, std::string_view text, POINT origin,
-                 std::optional<RECT> clip, const int* dx) {
+void DrawGlyph(DeviceContext& dc, const Glyph& glyph, POINT pen, std::optional<RECT> clip) {
     const PixelView target = dc.Target();
-    const std::uint32_t pixel = PixelOf(dc.state.textColor);
     const RECT limit = clip ? *clip : RECT{0, 0, target.width, target.height};
-    const Region& visible = dc.Clip();
-    TextRun run(face, text, dc.state.textCharacterExtra, dx);
-    int pen = origin.x;
-    for (std::size_t at = 0; at < text.size();) {
-        const TextRun::Step step = run.Next(at);
-        const Glyph& glyph = *step.glyph;
-        PlotGlyph(visible, target, glyph, pen + glyph.left, origin.y - glyph.top, limit, pixel);
-        pen += step.advance;
-        at += step.length;
-    }
+    PlotGlyph(dc.Clip(), target, glyph, pen.x + glyph.left, pen.y - glyph.top, limit,
+              PixelOf(dc.state.textColor));
+}
+
+void DrawDecorations(DeviceContext& dc, FontFace& face, POINT origin, int to,
+                     std::optional<RECT> clip) {
+    const PixelView target = dc.Target();
+    const RECT limit = clip ? *clip : RECT{0, 0, target.width, target.height};
+    const std::uint32_t pixel = PixelOf(dc.state.textColor);
     const LOGFONT& lf = face.Description();
     const TEXTMETRIC& tm = face.Metrics();
     if (lf.lfUnderline) {
         const int y = origin.y + std::max<LONG>(1, tm.tmDescent / 2);
-        FillTargetRectColor(dc, Intersect(RECT{origin.x, y, pen, y + 1}, limit), pixel);
+        FillTargetRectColor(dc, Intersect(RECT{origin.x, y, to, y + 1}, limit), pixel);
     }
     if (lf.lfStrikeOut) {
         const int y = origin.y - tm.tmAscent / 3;
-        FillTargetRectColor(dc, Intersect(RECT{origin.x, y, pen, y + 1}, limit), pixel);
+        FillTargetRectColor(dc, Intersect(RECT{origin.x, y, to, y + 1}, limit), pixel);
     }
+}
+
+void DrawTextRun(DeviceContext& dc, FontFace& face, std::string_view text, POINT origin,
+                 std::optional<RECT> clip, const int* dx, ReadingOrder order) {
+    // Kept between calls so that redrawing the same text allocates nothing.
+    thread_local BidiLine line;
+    line.Clear();
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Char c = DecodeUtf8(text, at);
+        line.Add(c.code);
+        at += c.length;
+    }
+    line.Reorder(order);
+    int pen = origin.x;
+    for (std::size_t visual = 0; visual < line.Size(); ++visual) {
+        const std::size_t logical = line.LogicalAt(visual);
+        // The advance stays the logical character's, so the run measures as it draws.
+        const int advance =
+            dx ? dx[logical]
+               : face.GlyphFor(line.Logical(logical)).advance + dc.state.textCharacterExtra;
+        DrawGlyph(dc, face.GlyphFor(line.Shown(logical)), POINT{pen, origin.y}, clip);
+        pen += advance;
+    }
+    DrawDecorations(dc, face, origin, pen, clip);
 }
 
 } // namespace win

@@ -37,6 +37,7 @@ TEST_F(GdiTest, WarmTextAndFillsAllocateNothing) {
     HGDIOBJ old = SelectObject(dc, font);
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     const char* text = "中央电视台 CCTV-1 综合频道";
+    const char* rtlText = "ערוץ 2 (חדשות) CCTV";
     RECT all{0, 0, 200, 40};
     auto paint = [&] {
         FillRect(dc, &all, brush);
@@ -44,6 +45,10 @@ TEST_F(GdiTest, WarmTextAndFillsAllocateNothing) {
         RECT clip{0, 20, 100, 40};
         ExtTextOut(dc, 2, 22, ETO_CLIPPED | ETO_OPAQUE, &clip, text, UINT(std::strlen(text)),
                    nullptr);
+        // Right-to-left reading reuses its buffers from the previous paint.
+        SetTextAlign(dc, TA_RTLREADING);
+        TextOut(dc, 2, 22, rtlText, int(std::strlen(rtlText)));
+        SetTextAlign(dc, TA_LEFT);
     };
     paint();
     const long before = allocations.load();
