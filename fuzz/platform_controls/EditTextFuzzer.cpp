@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::size_t start = buffer.SelectionStart();
             const std::size_t removed = buffer.SelectionEnd() - start;
             if (buffer.ReplaceSelection(text, true))
-                layout.Update(buffer.Text(), start, removed, buffer.Caret() - start);
+                layout.Update(buffer.Text(), start, removed, buffer.LastInserted());
             break;
         }
         case 1:

@@ -2,6 +2,7 @@
 // notifications, clipboard and undo, lines and scrolling of multi-line edits.
 
 #include "ControlTestSupport.h"
+#include "platform/user/controls/EditBuffer.h"
 #include "platform/user/controls/EditLayout.h"
 
 namespace win::test {
@@ -128,6 +129,17 @@ TEST_F(EditTest, ClickPlacesTheCaretAndDragSelects) {
     display->Clock().Advance(1000);
     display->Drag(At(edit, 1 + 6 * 1, 8), At(edit, 1 + 6 * 5, 8));
     EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{1, 5}));
+}
+
+// The text model alone: a lead byte typed before stray continuation bytes
+// joins them into one character, and the caret must not end up inside it.
+TEST(EditBufferTest, CaretStaysOnACharacterBoundaryAcrossTheSeam) {
+    controls::EditBuffer buffer;
+    buffer.SetText("\xb8\xad");
+    ASSERT_TRUE(buffer.ReplaceSelection("\xe4", true));
+    EXPECT_EQ(buffer.Text(), "中");
+    EXPECT_EQ(buffer.Caret(), 0u);
+    EXPECT_EQ(buffer.NextChar(0), 3u);
 }
 
 // The layout alone: wrapping and the incremental update agree with a rebuild.

@@ -96,7 +96,7 @@ void Edit::Replace(std::string_view text) {
     }
     if (text.size() > room)
         NotifyCommand(hwnd_, EN_MAXTEXT);
-    TextChanged(start, removed, buffer_.Caret() - start);
+    TextChanged(start, removed, buffer_.LastInserted());
 }
 
 void Edit::TextChanged(std::size_t start, std::size_t removed, std::size_t inserted) {
@@ -468,7 +468,7 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             const std::size_t removed = buffer_.SelectionEnd() - start;
             const std::string text = Filtered(reinterpret_cast<const char*>(lParam));
             if (buffer_.ReplaceSelection(text, wParam != 0))
-                TextChanged(start, removed, buffer_.Caret() - start);
+                TextChanged(start, removed, buffer_.LastInserted());
         }
         return 0;
     case EM_GETLINECOUNT:

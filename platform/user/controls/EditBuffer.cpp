@@ -115,7 +115,10 @@ bool EditBuffer::ReplaceSelection(std::string_view replacement, bool undoable) {
     if (undoable)
         RecordUndo(start, SelectionEnd() - start, replacement.size());
     text_.replace(start, SelectionEnd() - start, replacement);
-    anchor_ = caret_ = start + replacement.size();
+    lastInserted_ = replacement.size();
+    // Malformed bytes on either side of the seam may join into one character:
+    // the caret goes to that character's start rather than inside it.
+    anchor_ = caret_ = Boundary(start + replacement.size());
     return true;
 }
 
@@ -147,8 +150,8 @@ bool EditBuffer::Undo() {
     undoInserted_ = undoRemoved_.size();
     undoRemoved_ = std::move(inserted);
     // Windows leaves the restored text selected.
-    anchor_ = undoStart_;
-    caret_ = undoStart_ + undoInserted_;
+    anchor_ = Boundary(undoStart_);
+    caret_ = Boundary(undoStart_ + undoInserted_);
     return true;
 }
 

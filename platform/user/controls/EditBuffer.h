@@ -26,6 +26,8 @@ public:
     // Replaces the selection; the caret ends after the new text. Text beyond
     // the limit is cut at a character boundary. False when nothing changed.
     bool ReplaceSelection(std::string_view replacement, bool undoable);
+    // Bytes the last replacement put in (after the cut at the limit).
+    std::size_t LastInserted() const { return lastInserted_; }
     void SetText(std::string_view text);
     std::size_t Limit() const { return limit_; }
     void SetLimit(std::size_t limit) { limit_ = limit; }
@@ -51,6 +53,7 @@ private:
     std::string text_;
     std::size_t anchor_ = 0;
     std::size_t caret_ = 0;
+    std::size_t lastInserted_ = 0;
     std::size_t limit_ = 0x7FFFFFFE; // Windows' default for EM_LIMITTEXT 0
     // The last change: [undoStart_, undoStart_ + undoInserted_) replaced undoRemoved_.
     std::size_t undoStart_ = 0;
