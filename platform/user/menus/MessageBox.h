@@ -46,8 +46,9 @@ constexpr int IDNO = 7;
 // The id of the button pressed; 0 when the box could not be shown.
 int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
 
-// The standard icons of the message box (IDI_HAND, IDI_QUESTION,
-// IDI_EXCLAMATION, IDI_ASTERISK), drawn once and kept for the process.
-HICON MessageBoxIcon(UINT iconFlag);
+// A new copy of the message box's icon for the MB_ICON* bits of `type` (stop,
+// question, exclamation, information), or null without one; the caller
+// destroys it with DestroyIcon.
+HICON CreateMessageBoxIcon(UINT type);
 
 } // namespace win

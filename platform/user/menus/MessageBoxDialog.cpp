@@ -1,6 +1,7 @@
 #include "platform/user/menus/MessageBoxDialog.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Dispatch.h"
 #include "platform/user/Rects.h"
@@ -129,6 +130,8 @@ MessageBoxDialog::MessageBoxDialog(HWND owner, std::string text, std::string cap
 MessageBoxDialog::~MessageBoxDialog() {
     if (IsWindow(box_))
         DestroyWindow(box_);
+    if (icon_ != nullptr)
+        DestroyIcon(icon_);
     DeleteObject(font_);
 }
 
@@ -170,7 +173,8 @@ LRESULT MessageBoxDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool MessageBoxDialog::Create() {
     RegisterMessageBoxClass();
-    const HICON icon = MessageBoxIcon(type_);
+    icon_ = CreateMessageBoxIcon(type_);
+    const HICON icon = icon_;
     const int iconSize = icon != nullptr ? GetSystemMetrics(SM_CXICON) : 0;
     const SIZE text = MeasureText(font_, text_);
     const int textLeft = kMargin + (icon != nullptr ? iconSize + kIconGap : 0);

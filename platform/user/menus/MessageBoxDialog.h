@@ -48,6 +48,7 @@ private:
     std::vector<HWND> buttons_;
     HWND focus_ = nullptr;
     HFONT font_ = nullptr;
+    HICON icon_ = nullptr; // shown by the icon static, which does not own it
     int result_ = 0;
     bool done_ = false;
 };

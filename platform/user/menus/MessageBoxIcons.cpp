@@ -2,13 +2,12 @@
 // with a white cross (stop), a white bubble with a blue question mark, a
 // yellow triangle with a black exclamation mark, a white bubble with a blue
 // "i". Drawn with GDI into an image and a mask, as Windows keeps icons.
+// Each box makes its own copy and destroys it when it closes.
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Icons.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/menus/MessageBox.h"
-
-#include <map>
 
 namespace win {
 
@@ -94,20 +93,16 @@ HBITMAP DrawBitmap(UINT kind, bool mask) {
 
 } // namespace
 
-HICON MessageBoxIcon(UINT iconFlag) {
-    static std::map<UINT, HICON> icons;
-    const UINT kind = iconFlag & MB_ICONMASK;
+HICON CreateMessageBoxIcon(UINT type) {
+    const UINT kind = type & MB_ICONMASK;
     if (kind == 0)
         return nullptr;
-    if (const auto it = icons.find(kind); it != icons.end())
-        return it->second;
     ICONINFO info;
     info.hbmMask = DrawBitmap(kind, true);
     info.hbmColor = DrawBitmap(kind, false);
     const HICON icon = CreateIconIndirect(&info);
     DeleteObject(info.hbmMask);
     DeleteObject(info.hbmColor);
-    icons.emplace(kind, icon);
     return icon;
 }
 
