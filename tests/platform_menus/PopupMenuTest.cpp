@@ -5,6 +5,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/PngWriter.h"
 #include "platform/user/BackendSupport.h"
+#include "platform/user/Painting.h"
 #include "platform/user/Rects.h"
 
 namespace win::test {
@@ -301,6 +302,60 @@ TEST_F(PopupMenuTest, PrintingAMenuWindowGivesWhatTheScreenShows) {
     for (std::size_t i = 0; i < shown.pixels.size(); ++i)
         differing += (printed.pixels[i] & 0xFFFFFF) != (shown.pixels[i] & 0xFFFFFF);
     EXPECT_EQ(differing, 0);
+}
+
+// A skinner subclasses each menu window as the CBT hook sees it created and
+// paints the frame itself on WM_NCPAINT.
+std::vector<std::pair<UINT, WPARAM>> subclassSaw;
+WNDPROC menuProc = nullptr;
+
+LRESULT SkinnedMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    subclassSaw.emplace_back(message, wParam);
+    if (message == WM_NCPAINT) {
+        const HDC hdc = GetWindowDC(hwnd);
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        r = RECT{0, 0, RectWidth(r), RectHeight(r)};
+        const HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+        FrameRect(hdc, &r, green);
+        DeleteObject(green);
+        ReleaseDC(hwnd, hdc);
+        return 0;
+    }
+    return CallWindowProc(menuProc, hwnd, message, wParam, lParam);
+}
+
+LRESULT SkinningHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const auto* create = reinterpret_cast<const CBT_CREATEWND*>(lParam);
+        if (std::string(create->lpcs->lpszClass) == WC_MENU)
+            menuProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtr(reinterpret_cast<HWND>(wParam), GWLP_WNDPROC,
+                                 reinterpret_cast<LONG_PTR>(SkinnedMenuProc)));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(PopupMenuTest, ASkinnerSubclassingFromTheCbtHookPaintsTheFrame) {
+    subclassSaw.clear();
+    const HHOOK hook = SetWindowsHookEx(WH_CBT, SkinningHook, nullptr, GetCurrentThreadId());
+    COLORREF corner = 0;
+    Script({[&] {
+        RECT r;
+        GetWindowRect(MenuWindows().at(0), &r);
+        corner = Screen().Row(r.top)[r.left] & 0xFFFFFF;
+        KeyPress(VK_ESCAPE);
+    }});
+    Track();
+    UnhookWindowsHookEx(hook);
+    const auto saw = [](UINT message, WPARAM wParam) {
+        return std::find(subclassSaw.begin(), subclassSaw.end(), std::pair{message, wParam}) !=
+               subclassSaw.end();
+    };
+    EXPECT_TRUE(std::any_of(subclassSaw.begin(), subclassSaw.end(),
+                            [](const auto& m) { return m.first == WM_NCPAINT; }));
+    EXPECT_TRUE(saw(WM_DESTROY, 0));
+    EXPECT_EQ(corner, 0x00FF00u);
 }
 
 TEST_F(PopupMenuTest, ASecondMenuCannotOpenWhileOneIsTracked) {
