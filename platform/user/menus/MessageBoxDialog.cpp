@@ -32,7 +32,7 @@ int ButtonRowWidth(int count) {
 }
 
 // The button texts of a Chinese-language system, which the program's users have.
-std::vector<MessageBoxDialog::ButtonSpec> ButtonsFor(UINT type) {
+std::vector<MessageBoxDialog::BoxButton> ButtonsFor(UINT type) {
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:
         return {{IDOK, "确定"}, {IDCANCEL, "取消"}};
@@ -51,11 +51,11 @@ std::vector<MessageBoxDialog::ButtonSpec> ButtonsFor(UINT type) {
 
 // What Escape and the close box give: Cancel when there is one, OK for a lone
 // OK button, nothing otherwise (a Yes/No question must be answered).
-int EscapeResult(const std::vector<MessageBoxDialog::ButtonSpec>& specs) {
-    for (const auto& spec : specs)
-        if (spec.id == IDCANCEL)
+int EscapeResult(const std::vector<MessageBoxDialog::BoxButton>& buttons) {
+    for (const auto& button : buttons)
+        if (button.id == IDCANCEL)
             return IDCANCEL;
-    return specs.size() == 1 && specs.front().id == IDOK ? IDOK : 0;
+    return buttons.size() == 1 && buttons.front().id == IDOK ? IDOK : 0;
 }
 
 char MnemonicOf(const char* text) {
@@ -125,7 +125,7 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 
 MessageBoxDialog::MessageBoxDialog(HWND owner, std::string text, std::string caption, UINT type)
     : owner_(owner), text_(std::move(text)), caption_(std::move(caption)), type_(type),
-      specs_(ButtonsFor(type)), font_(CreateMessageFont()) {}
+      boxButtons_(ButtonsFor(type)), font_(CreateMessageFont()) {}
 
 MessageBoxDialog::~MessageBoxDialog() {
     if (IsWindow(box_))
@@ -153,7 +153,7 @@ LRESULT MessageBoxDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             End(int(LOWORD(wParam)));
         return 0;
     case WM_CLOSE:
-        if (const int escape = EscapeResult(specs_))
+        if (const int escape = EscapeResult(boxButtons_))
             End(escape);
         return 0;
     case WM_ACTIVATE:
@@ -181,7 +181,7 @@ bool MessageBoxDialog::Create() {
     const int textTop = kMargin + std::max(0, (iconSize - int(text.cy)) / 2);
     const RECT textBox{textLeft, textTop, textLeft + text.cx, textTop + text.cy};
     const int buttonsTop = std::max<int>(textBox.bottom, kMargin + iconSize) + kTextButtonGap;
-    const int row = ButtonRowWidth(int(specs_.size()));
+    const int row = ButtonRowWidth(int(boxButtons_.size()));
     const SIZE client{std::max<LONG>(textBox.right + kMargin, row + 2 * kMargin),
                       buttonsTop + kButtonHeight + kMargin};
 
@@ -210,7 +210,7 @@ bool MessageBoxDialog::Create() {
 }
 
 void MessageBoxDialog::CreateButtons(int clientWidth, int buttonsTop) {
-    const int count = int(specs_.size());
+    const int count = int(boxButtons_.size());
     const int row = ButtonRowWidth(count);
     const int chosen = std::min(int((type_ & MB_DEFMASK) >> 8), count - 1);
     int x = (clientWidth - row) / 2;
@@ -218,9 +218,9 @@ void MessageBoxDialog::CreateButtons(int clientWidth, int buttonsTop) {
         const DWORD style =
             WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (i == chosen ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         buttons_.push_back(
-            CreateChild(box_, WC_BUTTON, specs_[std::size_t(i)].text, style,
+            CreateChild(box_, WC_BUTTON, boxButtons_[std::size_t(i)].text, style,
                         RECT{x, buttonsTop, x + kButtonWidth, buttonsTop + kButtonHeight},
-                        specs_[std::size_t(i)].id, font_));
+                        boxButtons_[std::size_t(i)].id, font_));
         x += kButtonWidth + kButtonGap;
     }
     focus_ = buttons_[std::size_t(chosen)];
@@ -258,8 +258,8 @@ bool MessageBoxDialog::HandleDialogKey(const MSG& msg) {
         return false;
     if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
         const char key = msg.wParam < 0x80 ? char(std::tolower(int(msg.wParam))) : '\0';
-        for (std::size_t i = 0; i < specs_.size(); ++i)
-            if (key != '\0' && MnemonicOf(specs_[i].text) == key) {
+        for (std::size_t i = 0; i < boxButtons_.size(); ++i)
+            if (key != '\0' && MnemonicOf(boxButtons_[i].text) == key) {
                 Press(buttons_[i]);
                 return true;
             }
@@ -272,7 +272,7 @@ bool MessageBoxDialog::HandleDialogKey(const MSG& msg) {
         Press(focus_);
         return true;
     case VK_ESCAPE:
-        if (const int escape = EscapeResult(specs_))
+        if (const int escape = EscapeResult(boxButtons_))
             End(escape);
         return true;
     case VK_TAB:

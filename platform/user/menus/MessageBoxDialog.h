@@ -21,7 +21,7 @@ public:
     // Shows the box and runs its loop; the id of the button pressed.
     int Run();
 
-    struct ButtonSpec {
+    struct BoxButton {
         int id;
         const char* text;
     };
@@ -43,7 +43,7 @@ private:
     std::string text_;
     std::string caption_;
     UINT type_;
-    std::vector<ButtonSpec> specs_;
+    std::vector<BoxButton> boxButtons_;
     HWND box_ = nullptr;
     std::vector<HWND> buttons_;
     HWND focus_ = nullptr;
