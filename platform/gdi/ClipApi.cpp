@@ -16,15 +16,6 @@ RECT DeviceRect(const DeviceContext& dc, int left, int top, int right, int botto
     return {std::min(tl.x, br.x), std::min(tl.y, br.y), std::max(tl.x, br.x), std::max(tl.y, br.y)};
 }
 
-// Without a clip region of its own, a DC clips to the whole device.
-Region CurrentClip(const DeviceContext& dc) {
-    if (dc.state.clip)
-        return *dc.state.clip;
-    const POINT o = dc.DeviceOrigin();
-    const PixelView target = dc.Target();
-    return Region(RECT{-o.x, -o.y, target.width - o.x, target.height - o.y});
-}
-
 int ResultOf(const DeviceContext& dc) {
     return dc.Clip().Complexity();
 }
@@ -33,9 +24,18 @@ int CombineClip(HDC hdc, const Region& with, Region::Op op) {
     DeviceContext* dc = LookupDC(hdc);
     if (!dc)
         return RGN_ERROR;
-    dc->state.clip = Region::Combine(CurrentClip(*dc), with, op);
+    Region& clip = dc->EditableClip();
+    Region::CombineInto(clip, with, op, clip);
     dc->ClipChanged();
     return ResultOf(*dc);
+}
+
+// Paint code clips rectangles in and out on every paint: one scratch region
+// serves them all.
+int CombineClipRect(HDC hdc, const RECT& rect, Region::Op op) {
+    thread_local Region operand;
+    operand.Assign(rect);
+    return CombineClip(hdc, operand, op);
 }
 
 } // namespace
@@ -80,14 +80,14 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
     DeviceContext* dc = LookupDC(hdc);
     if (!dc)
         return RGN_ERROR;
-    return CombineClip(hdc, Region(DeviceRect(*dc, left, top, right, bottom)), Region::Op::And);
+    return CombineClipRect(hdc, DeviceRect(*dc, left, top, right, bottom), Region::Op::And);
 }
 
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
     DeviceContext* dc = LookupDC(hdc);
     if (!dc)
         return RGN_ERROR;
-    return CombineClip(hdc, Region(DeviceRect(*dc, left, top, right, bottom)), Region::Op::Diff);
+    return CombineClipRect(hdc, DeviceRect(*dc, left, top, right, bottom), Region::Op::Diff);
 }
 
 int OffsetClipRgn(HDC hdc, int dx, int dy) {

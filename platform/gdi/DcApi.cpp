@@ -3,6 +3,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/ObjectPool.h"
 #include "platform/gdi/RegionObject.h"
 #include "platform/gdi/SystemMetrics.h"
 
@@ -14,6 +15,13 @@ HDC AddDC(std::unique_ptr<DeviceContext> dc) {
     DeviceContext* raw = dc.get();
     raw->handle = GdiHandleTable::Instance().Add(std::move(dc));
     return static_cast<HDC>(raw->handle);
+}
+
+// Window DCs come and go on every paint; a few are kept for reuse. The handle
+// table is made first, so that it outlives the pooled DCs at exit.
+ObjectPool<DeviceContext>& SurfaceDCs() {
+    static ObjectPool<DeviceContext> pool((GdiHandleTable::Instance(), 16));
+    return pool;
 }
 
 template <class T, class F> T Exchange(HDC hdc, T failed, F&& member, T value) {
@@ -46,14 +54,18 @@ BOOL MoveOrigin(HDC hdc, POINT DeviceContext::State::*origin, int x, int y, POIN
 } // namespace
 
 HDC CreateSurfaceDC(Surface& surface, POINT deviceOrigin, HRGN visibleRegion) {
-    std::optional<Region> visible;
+    const Region* visible = nullptr;
     if (visibleRegion) {
         RegionObject* region = LookupRegion(visibleRegion);
         if (!region)
             return nullptr;
-        visible = region->region;
+        visible = &region->region;
     }
-    return AddDC(std::make_unique<DeviceContext>(surface, deviceOrigin, std::move(visible)));
+    if (std::unique_ptr<DeviceContext> pooled = SurfaceDCs().Take()) {
+        pooled->Reopen(surface, deviceOrigin, visible);
+        return AddDC(std::move(pooled));
+    }
+    return AddDC(std::make_unique<DeviceContext>(surface, deviceOrigin, visible));
 }
 
 HDC CreateCompatibleDC(HDC hdc) {
@@ -63,9 +75,18 @@ HDC CreateCompatibleDC(HDC hdc) {
 }
 
 BOOL DeleteDC(HDC hdc) {
-    if (!LookupDC(hdc))
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc)
         return FALSE;
-    return GdiHandleTable::Instance().Remove(hdc) ? TRUE : FALSE;
+    if (dc->IsMemory())
+        return GdiHandleTable::Instance().Remove(hdc) ? TRUE : FALSE;
+    std::unique_ptr<GdiObject> taken = GdiHandleTable::Instance().Take(hdc);
+    if (!taken)
+        return FALSE;
+    dc->Close();
+    taken.release();
+    SurfaceDCs().Give(std::unique_ptr<DeviceContext>(dc));
+    return TRUE;
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {

@@ -28,12 +28,54 @@ DeviceContext::DeviceContext() : GdiObject(OBJ_MEMDC) {
     state.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }
 
-DeviceContext::DeviceContext(Surface& surface, POINT deviceOrigin, std::optional<Region> visible)
-    : GdiObject(OBJ_DC), surface_(&surface), deviceOrigin_(deviceOrigin),
-      visible_(std::move(visible)) {
+DeviceContext::DeviceContext(Surface& surface, POINT deviceOrigin, const Region* visible)
+    : GdiObject(OBJ_DC) {
+    Reopen(surface, deviceOrigin, visible);
+}
+
+void DeviceContext::SelectSurfaceDefaults() {
     state.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     state.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     state.font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+void DeviceContext::Close() {
+    for (const State& s : saved_)
+        ReleaseObjects(s);
+    ReleaseObjects(state);
+    saved_.clear();
+    ClearState();
+}
+
+void DeviceContext::KeepClipStorage() {
+    if (state.clip)
+        spareClip_ = std::move(*state.clip);
+}
+
+void DeviceContext::ClearState() {
+    KeepClipStorage();
+    state = State{};
+}
+
+Region& DeviceContext::EditableClip() {
+    if (!state.clip) {
+        const PixelView target = Target();
+        state.clip.emplace(std::move(spareClip_));
+        state.clip->Assign(RECT{-deviceOrigin_.x, -deviceOrigin_.y, target.width - deviceOrigin_.x,
+                                target.height - deviceOrigin_.y});
+    }
+    return *state.clip;
+}
+
+void DeviceContext::Reopen(Surface& surface, POINT deviceOrigin, const Region* visible) {
+    surface_ = &surface;
+    deviceOrigin_ = deviceOrigin;
+    hasVisible_ = visible != nullptr;
+    if (visible)
+        visible_ = *visible;
+    ClearState();
+    SelectSurfaceDefaults();
+    clipValid_ = false;
 }
 
 DeviceContext::~DeviceContext() {
@@ -106,13 +148,13 @@ const Region& DeviceContext::Clip() const {
     const PixelView target = Target();
     if (clipValid_ && clipTargetWidth_ == target.width && clipTargetHeight_ == target.height)
         return clip_;
-    clip_ = Region(RECT{0, 0, target.width, target.height});
-    if (visible_)
-        clip_ = Region::Combine(clip_, *visible_, Region::Op::And);
+    clip_.Assign(RECT{0, 0, target.width, target.height});
+    if (hasVisible_)
+        Region::CombineInto(clip_, visible_, Region::Op::And, clip_);
     if (state.clip) {
-        Region selected = *state.clip;
-        selected.Offset(deviceOrigin_.x, deviceOrigin_.y);
-        clip_ = Region::Combine(clip_, selected, Region::Op::And);
+        selectedClip_ = *state.clip;
+        selectedClip_.Offset(deviceOrigin_.x, deviceOrigin_.y);
+        Region::CombineInto(clip_, selectedClip_, Region::Op::And, clip_);
     }
     clipValid_ = true;
     clipTargetWidth_ = target.width;
@@ -137,6 +179,7 @@ bool DeviceContext::Restore(int level) {
         saved_.pop_back();
     }
     ReleaseObjects(state);
+    KeepClipStorage();
     state = std::move(saved_.back());
     saved_.pop_back();
     if (Bitmap* bitmap = BitmapOf(state.bitmap))

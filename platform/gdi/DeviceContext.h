@@ -42,8 +42,8 @@ public:
 
     // A memory DC (its target is the selected bitmap).
     DeviceContext();
-    // A DC over a caller's surface.
-    DeviceContext(Surface& surface, POINT deviceOrigin, std::optional<Region> visible);
+    // A DC over a caller's surface, clipped to `visible` when not null.
+    DeviceContext(Surface& surface, POINT deviceOrigin, const Region* visible);
     ~DeviceContext() override;
     static bool Accepts(DWORD type) { return type == OBJ_DC || type == OBJ_MEMDC; }
 
@@ -63,6 +63,9 @@ public:
     // Every drawn pixel lies in this region (target coordinates).
     const Region& Clip() const;
     void ClipChanged() { clipValid_ = false; }
+    // The clip region to change in place (the whole device when none was set),
+    // made from the storage of an earlier clip where there is one.
+    Region& EditableClip();
 
     int Save();
     bool Restore(int level);
@@ -71,15 +74,26 @@ public:
     // previous one, or nullptr when the object cannot be selected.
     void* Select(void* object);
 
+    // A surface DC is pooled when deleted: Close lets go of what it selected,
+    // Reopen makes it what a new DC over `surface` would be, keeping its storage.
+    void Close();
+    void Reopen(Surface& surface, POINT deviceOrigin, const Region* visible);
+
 private:
     void HoldObjects(const State& s);
     void ReleaseObjects(const State& s);
+    void SelectSurfaceDefaults();
+    void KeepClipStorage();
+    void ClearState();
 
     Surface* surface_ = nullptr;
     POINT deviceOrigin_;
-    std::optional<Region> visible_;
+    Region visible_;
+    bool hasVisible_ = false;
     std::vector<State> saved_;
     mutable Region clip_;
+    Region spareClip_;
+    mutable Region selectedClip_; // scratch: the selected clip in target coordinates
     mutable bool clipValid_ = false;
     mutable int clipTargetWidth_ = -1, clipTargetHeight_ = -1;
 };

@@ -47,16 +47,20 @@ GdiObject* GdiHandleTable::Find(const void* handle) const {
 }
 
 bool GdiHandleTable::Remove(const void* handle) {
+    return Take(handle) != nullptr;
+}
+
+std::unique_ptr<GdiObject> GdiHandleTable::Take(const void* handle) {
     const Slot* found = SlotOf(handle);
     if (!found || found->object->IsStock())
-        return false;
+        return nullptr;
     Slot& slot = slots_[std::size_t(found - slots_.data())];
-    slot.object.reset();
+    std::unique_ptr<GdiObject> object = std::move(slot.object);
     slot.generation = (slot.generation + 1) & 0xFFFFFF;
     if (slot.generation == 0)
         slot.generation = 1;
     freeSlots_.push_back(static_cast<std::uint32_t>(&slot - slots_.data()));
-    return true;
+    return object;
 }
 
 UINT GdiHandleTable::Count(DWORD type) const {

@@ -44,6 +44,8 @@ public:
     GdiObject* Find(const void* handle) const;
     // Frees the object; false for unknown handles and stock objects.
     bool Remove(const void* handle);
+    // Like Remove, but hands the object to the caller (to be reused) instead.
+    std::unique_ptr<GdiObject> Take(const void* handle);
     UINT Count(DWORD type) const;
 
     template <class T, class H> T* FindAs(H handle) const {

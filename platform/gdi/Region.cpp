@@ -120,8 +120,22 @@ std::size_t BandEnd(const std::vector<RECT>& rects, std::size_t i) {
 
 Region Region::Combine(const Region& a, const Region& b, Op op) {
     Region result;
-    Builder builder(result.rects_);
-    Spans spans;
+    CombineInto(a, b, op, result);
+    return result;
+}
+
+void Region::Assign(const RECT& rect) {
+    rects_.clear();
+    if (!IsEmptyRect(rect))
+        rects_.push_back(rect);
+}
+
+void Region::CombineInto(const Region& a, const Region& b, Op op, Region& out) {
+    // The result is built aside, as `out` may be an operand, then copied in:
+    // both keep their storage for the next call.
+    thread_local std::vector<RECT> result;
+    thread_local Spans spans;
+    Builder builder(result);
     const auto& ra = a.rects_;
     const auto& rb = b.rects_;
     std::size_t ia = 0, ib = 0;
@@ -159,7 +173,7 @@ Region Region::Combine(const Region& a, const Region& b, Op op) {
         builder.AddBand(top, bottom, spans);
         y = bottom;
     }
-    return result;
+    out.rects_.assign(result.begin(), result.end());
 }
 
 Region Region::FromRects(std::span<const RECT> rects) {

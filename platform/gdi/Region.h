@@ -28,6 +28,11 @@ public:
     static Region FromRows(LONG top, const std::vector<std::vector<Span>>& rows);
 
     static Region Combine(const Region& a, const Region& b, Op op);
+    // The same into `out` (which may be `a` or `b`), reusing its storage, so a
+    // warm repaint combines clip regions without touching the heap.
+    static void CombineInto(const Region& a, const Region& b, Op op, Region& out);
+    // Becomes `rect`, keeping the storage already held.
+    void Assign(const RECT& rect);
 
     bool IsEmpty() const { return rects_.empty(); }
     const std::vector<RECT>& Rects() const { return rects_; }

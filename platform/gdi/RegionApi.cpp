@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/ObjectPool.h"
 #include "platform/gdi/RegionObject.h"
 #include "platform/gdi/ScanConvert.h"
 
@@ -11,9 +12,38 @@
 
 namespace win {
 
+namespace {
+
+// Paint code creates and deletes regions by the dozen; a few are kept for reuse.
+ObjectPool<RegionObject>& PooledRegions() {
+    static ObjectPool<RegionObject> pool(64);
+    return pool;
+}
+
+HRGN AddRegionObject(std::unique_ptr<RegionObject> object) {
+    return static_cast<HRGN>(GdiHandleTable::Instance().Add(std::move(object)));
+}
+
+HRGN AddRectRegion(const RECT& rect) {
+    if (std::unique_ptr<RegionObject> pooled = PooledRegions().Take()) {
+        pooled->region.Assign(rect);
+        return AddRegionObject(std::move(pooled));
+    }
+    return AddRegionObject(std::make_unique<RegionObject>(Region(rect)));
+}
+
+} // namespace
+
 HRGN AddRegion(Region region) {
-    return static_cast<HRGN>(
-        GdiHandleTable::Instance().Add(std::make_unique<RegionObject>(std::move(region))));
+    if (std::unique_ptr<RegionObject> pooled = PooledRegions().Take()) {
+        pooled->region = std::move(region);
+        return AddRegionObject(std::move(pooled));
+    }
+    return AddRegionObject(std::make_unique<RegionObject>(std::move(region)));
+}
+
+void RecycleRegion(std::unique_ptr<RegionObject> region) {
+    PooledRegions().Give(std::move(region));
 }
 
 namespace {
@@ -36,7 +66,7 @@ RECT Ordered(int left, int top, int right, int bottom) {
 } // namespace
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
-    return AddRegion(Region(Ordered(left, top, right, bottom)));
+    return AddRectRegion(Ordered(left, top, right, bottom));
 }
 
 HRGN CreateRectRgnIndirect(const RECT* rect) {
@@ -129,7 +159,7 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
         return RGN_ERROR;
     static constexpr Region::Op kOps[] = {Region::Op::And, Region::Op::Or, Region::Op::Xor,
                                           Region::Op::Diff};
-    d->region = Region::Combine(a->region, b->region, kOps[mode - RGN_AND]);
+    Region::CombineInto(a->region, b->region, kOps[mode - RGN_AND], d->region);
     return d->region.Complexity();
 }
 
@@ -137,7 +167,7 @@ BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
     RegionObject* object = LookupRegion(region);
     if (!object)
         return FALSE;
-    object->region = Region(Ordered(left, top, right, bottom));
+    object->region.Assign(Ordered(left, top, right, bottom));
     return TRUE;
 }
 

@@ -5,6 +5,8 @@
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Region.h"
 
+#include <memory>
+
 namespace win {
 
 class RegionObject : public GdiObject {
@@ -19,5 +21,7 @@ inline RegionObject* LookupRegion(HRGN handle) {
 }
 
 HRGN AddRegion(Region region);
+// Takes a deleted region for reuse by the next region created.
+void RecycleRegion(std::unique_ptr<RegionObject> region);
 
 } // namespace win

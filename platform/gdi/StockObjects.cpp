@@ -90,6 +90,11 @@ BOOL DeleteObject(HGDIOBJ object) {
         found->deletePending = true;
         return TRUE;
     }
+    if (found->Type() == OBJ_REGION) {
+        std::unique_ptr<GdiObject> taken = table.Take(object);
+        RecycleRegion(std::unique_ptr<RegionObject>(static_cast<RegionObject*>(taken.release())));
+        return TRUE;
+    }
     return table.Remove(object) ? TRUE : FALSE;
 }
 

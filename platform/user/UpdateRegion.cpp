@@ -152,11 +152,16 @@ void UpdateTree(HWND hwnd, bool eraseOnly, bool children) {
     const Window* w = Find(hwnd);
     if (w == nullptr)
         return;
-    std::vector<HWND> list;
+    // Handles are taken first, as painting may change the tree; one stack shared
+    // by every level (a paint may nest another update) saves a list per window.
+    static std::vector<HWND> pending;
+    const std::size_t first = pending.size();
     for (const Window* child : w->children)
-        list.push_back(child->handle);
-    for (HWND child : list)
-        UpdateTree(child, eraseOnly, true);
+        pending.push_back(child->handle);
+    const std::size_t end = pending.size();
+    for (std::size_t i = first; i < end; ++i)
+        UpdateTree(pending[i], eraseOnly, true);
+    pending.resize(first);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "GdiTestSupport.h"
+#include "platform/gdi/Surface.h"
 
 namespace gditest {
 namespace {
@@ -176,6 +177,36 @@ TEST_F(GdiTest, CurrentObjectsAndStretchModeAreReported) {
     EXPECT_EQ(SetStretchBltMode(c.dc(), COLORONCOLOR), BLACKONWHITE);
     EXPECT_EQ(SetStretchBltMode(c.dc(), 99), 0);
     EXPECT_EQ(GetStretchBltMode(c.dc()), COLORONCOLOR);
+}
+
+// Surface DCs are reused after DeleteDC: the next one must start as new, with
+// none of the old DC's attributes, saved states, clip or visible region.
+TEST_F(GdiTest, ASurfaceDcAfterAnotherStartsFresh) {
+    Surface surface(20, 10);
+    HRGN visible = CreateRectRgn(0, 0, 5, 5);
+    HDC first = CreateSurfaceDC(surface, POINT{3, 3}, visible);
+    DeleteObject(visible);
+    SetTextColor(first, RGB(1, 2, 3));
+    SetBkMode(first, TRANSPARENT);
+    SaveDC(first);
+    IntersectClipRect(first, 0, 0, 1, 1);
+    SetViewportOrgEx(first, 4, 4, nullptr);
+    DeleteDC(first);
+
+    HDC second = CreateSurfaceDC(surface, POINT{0, 0}, nullptr);
+    EXPECT_EQ(GetTextColor(second), RGB(0, 0, 0));
+    EXPECT_EQ(GetBkMode(second), OPAQUE);
+    EXPECT_EQ(RestoreDC(second, -1), FALSE);
+    POINT origin;
+    GetViewportOrgEx(second, &origin);
+    EXPECT_EQ(origin, (POINT{0, 0}));
+    RECT box;
+    EXPECT_EQ(GetClipBox(second, &box), SIMPLEREGION);
+    EXPECT_EQ(box, (RECT{0, 0, 20, 10}));
+    const RECT all{0, 0, 20, 10};
+    FillRect(second, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_EQ(surface.pixels.back() & 0xFFFFFF, 0xFFFFFFu);
+    DeleteDC(second);
 }
 
 } // namespace

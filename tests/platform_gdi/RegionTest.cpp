@@ -104,6 +104,25 @@ TEST_F(GdiTest, EqualRgnComparesPixelsNotHistory) {
         DeleteObject(h);
 }
 
+// Deleted regions are reused by later ones: the old handle must stay dead and
+// the new region hold only its own pixels, also when it combines into itself.
+TEST_F(GdiTest, RegionsCreatedAfterDeletedOnesAreTheirOwn) {
+    HRGN old = CreateEllipticRgn(0, 0, 40, 40);
+    DeleteObject(old);
+    HRGN fresh = CreateRectRgn(1, 2, 3, 4);
+    RECT box;
+    EXPECT_EQ(GetRgnBox(old, &box), RGN_ERROR);
+    EXPECT_EQ(GetRgnBox(fresh, &box), SIMPLEREGION);
+    EXPECT_EQ(box, (RECT{1, 2, 3, 4}));
+    HRGN other = CreateRectRgn(2, 0, 10, 3);
+    EXPECT_EQ(CombineRgn(fresh, fresh, other, RGN_OR), COMPLEXREGION);
+    EXPECT_EQ(CombineRgn(other, fresh, fresh, RGN_XOR), NULLREGION);
+    EXPECT_EQ(GetRgnBox(fresh, &box), COMPLEXREGION);
+    EXPECT_EQ(box, (RECT{1, 0, 10, 4}));
+    DeleteObject(fresh);
+    DeleteObject(other);
+}
+
 TEST_F(GdiTest, ExtCreateRegionUnitesRectangles) {
     struct {
         RGNDATAHEADER rdh;

@@ -1,0 +1,111 @@
+// Counts heap allocations in this test binary, to check that repainting an
+// unchanged window (frame, scroll bars, children, erase and paint) allocates
+// nothing once the first repaint has warmed up the regions, DCs and scratch
+// lists it uses.
+
+#include "WindowTestSupport.h"
+#include "platform/user/BackendSupport.h"
+#include "platform/user/Rects.h"
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+// gcc takes the malloc inside the replaced operator new for a mismatch.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace win::test {
+namespace {
+
+constexpr const char* kPaintingClass = "TelvoraRepaintWindow";
+
+LRESULT FillingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC hdc = BeginPaint(hwnd, &paint);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        InflateRect(&client, -2, -2);
+        FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+struct Layout {
+    const char* name;
+    DWORD childStyle;
+    int spacing; // below the child size, children overlap
+    bool shaped; // the top-level window cut by a window region
+};
+
+class RepaintAllocationTest : public WindowTest, public ::testing::WithParamInterface<Layout> {
+protected:
+    HWND Build(const Layout& layout) {
+        WNDCLASS wc;
+        wc.lpfnWndProc = FillingProc;
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(COLOR_WINDOW + 1));
+        wc.lpszClassName = kPaintingClass;
+        RegisterClass(&wc);
+        // A sizing frame without a caption: the caption's text layout and its
+        // off-screen buffer still allocate on every paint.
+        HWND main = CreateWindowEx(0, kPaintingClass, "Main",
+                                   WS_POPUP | WS_THICKFRAME | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                                   624, 564, nullptr, nullptr, nullptr, nullptr);
+        for (int i = 0; i < 30; ++i)
+            CreateWindowEx(WS_EX_CLIENTEDGE, kPaintingClass, "",
+                           WS_CHILD | WS_VISIBLE | layout.childStyle, 10 + (i % 6) * layout.spacing,
+                           10 + (i / 6) * layout.spacing, 90, 90, main, nullptr, nullptr, nullptr);
+        if (layout.shaped)
+            SetWindowRgn(main, CreateRoundRectRgn(0, 0, 625, 565, 40, 40), TRUE);
+        UpdateWindow(main);
+        return main;
+    }
+};
+
+TEST_P(RepaintAllocationTest, SecondFullRepaintAllocatesNothing) {
+    const HWND main = Build(GetParam());
+    auto repaint = [&] {
+        RedrawWindow(main, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    repaint();
+    const auto firstPixels = GetWindowSurface(main)->pixels;
+    const long before = allocations.load();
+    repaint();
+    EXPECT_EQ(allocations.load() - before, 0);
+    // Reused DCs and regions must draw what new ones drew.
+    EXPECT_TRUE(GetWindowSurface(main)->pixels == firstPixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, RepaintAllocationTest,
+    ::testing::Values(Layout{"Grid", WS_CLIPSIBLINGS, 100, false},
+                      Layout{"OverlappingSiblings", WS_CLIPSIBLINGS, 60, false},
+                      Layout{"UnclippedSiblings", 0, 60, false},
+                      Layout{"ScrollBarsInAShapedWindow", WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL,
+                             100, true}),
+    [](const ::testing::TestParamInfo<Layout>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace win::test
