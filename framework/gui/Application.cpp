@@ -5,19 +5,17 @@
 #include "platform/user/WinUser.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace fw {
 
 namespace {
 
-int StderrMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    return (flags & 0x0F) == MB_YESNO ? IDYES : IDOK;
+int WindowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    return win::MessageBox(win::GetActiveWindow(), text.c_str(), caption.c_str(), flags);
 }
 
 TMessageBoxFunction& MessageBoxFunction() {
-    static TMessageBoxFunction function = StderrMessageBox;
+    static TMessageBoxFunction function = WindowMessageBox;
     return function;
 }
 
@@ -25,7 +23,7 @@ TMessageBoxFunction& MessageBoxFunction() {
 
 TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction function) {
     TMessageBoxFunction previous = std::move(MessageBoxFunction());
-    MessageBoxFunction() = function ? std::move(function) : StderrMessageBox;
+    MessageBoxFunction() = function ? std::move(function) : WindowMessageBox;
     return previous;
 }
 

@@ -5,6 +5,7 @@
 
 #include "framework/Component.h"
 #include "framework/Exception.h"
+#include "platform/user/menus/MessageBox.h"
 
 #include <functional>
 #include <string>
@@ -15,22 +16,21 @@ namespace fw {
 class TForm;
 class TWinControl;
 
-// Message box flags and answers with their Windows values.
-constexpr unsigned MB_OK = 0x00000000;
-constexpr unsigned MB_OKCANCEL = 0x00000001;
-constexpr unsigned MB_YESNO = 0x00000004;
-constexpr unsigned MB_ICONSTOP = 0x00000010;
-constexpr unsigned MB_ICONQUESTION = 0x00000020;
-constexpr unsigned MB_ICONWARNING = 0x00000030;
-constexpr unsigned MB_ICONINFORMATION = 0x00000040;
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;
+using win::IDCANCEL;
+using win::IDNO;
+using win::IDOK;
+using win::IDYES;
+using win::MB_ICONINFORMATION;
+using win::MB_ICONQUESTION;
+using win::MB_ICONSTOP;
+using win::MB_ICONWARNING;
+using win::MB_OK;
+using win::MB_OKCANCEL;
+using win::MB_YESNO;
 
-// Shows a modal message box and returns the button chosen. The window manager's
-// own box is installed by whoever has one; until then a box is one line on
-// stderr ("caption: text") answered with the default button.
+// Shows a modal message box and returns the button chosen: the window manager's
+// box owned by the active window, unless a host (a test, a tool without a
+// display) routes boxes elsewhere.
 using TMessageBoxFunction =
     std::function<int(const std::string& text, const std::string& caption, unsigned flags)>;
 TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction function);

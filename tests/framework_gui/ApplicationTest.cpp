@@ -5,6 +5,7 @@
 #include "GuiTestSupport.h"
 #include "framework/gui/Screen.h"
 #include "platform/user/Painting.h"
+#include "platform/user/controls/StandardControls.h"
 
 namespace fw::test {
 namespace {
@@ -24,6 +25,31 @@ TEST_F(ApplicationTest, AnExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn
     display->Click(At(*f.Button1, 10, 10));
     EXPECT_EQ(f.events, (std::vector<std::string>{"FormCreate", "Button1Click", "Button1Click"}));
     EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(ApplicationTest, TheErrorBoxIsTheWindowManagersModalBox) {
+    TTestForm& f = ShowTestForm();
+    SetMessageBoxFunction(nullptr);
+    std::string boxCaption;
+    f.Timer1->SetInterval(100);
+    f.Timer1->SetOnTimer([&](TObject*) {
+        f.Timer1->SetEnabled(false);
+        win::HWND box = win::GetActiveWindow();
+        char caption[64] = {};
+        win::GetWindowText(box, caption, sizeof caption);
+        boxCaption = caption;
+        win::PostMessage(win::GetDlgItem(box, win::IDOK), win::BM_CLICK, 0, 0);
+    });
+    f.Timer1->SetEnabled(true);
+    f.failWith = "连接服务器失败";
+    display->Click(At(*f.Button1, 10, 10));
+    EXPECT_EQ(boxCaption, "Telvora");
+    EXPECT_TRUE(win::IsWindowEnabled(f.Handle()));
+    EXPECT_EQ(win::GetCapture(), nullptr);
+    f.failWith.clear();
+    display->Click(At(*f.Button1, 10, 10));
+    EXPECT_EQ(f.events.back(), "Button1Click");
+    EXPECT_EQ(f.events.size(), 3u);
 }
 
 TEST_F(ApplicationTest, AbortIsSilentAndOnExceptionReplacesTheBox) {
