@@ -7,6 +7,7 @@
 #include "platform/user/ScrollBars.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/WindowTree.h"
+#include "platform/user/menus/MenuBar.h"
 
 namespace win {
 
@@ -101,6 +102,13 @@ LRESULT NonClientMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             return Send(hwnd, WM_SYSCOMMAND, SC_VSCROLL + HTVSCROLL, lParam);
         if (hit == HTSYSMENU)
             return Send(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU + HTSYSMENU, lParam);
+        if (hit == HTMENU)
+            return Send(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam);
+        return 0;
+    case WM_NCRBUTTONUP:
+        // A right click on the caption opens the system menu where it was made.
+        if (hit == HTCAPTION || hit == HTSYSMENU)
+            TrackSystemMenu(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, false);
         return 0;
     case WM_NCLBUTTONDBLCLK:
         if (hit == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
@@ -140,6 +148,10 @@ LRESULT SystemCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
                 hwnd, (command & 0xFFF0) == SC_MOVE ? HTCAPTION : int(command & 0x0F) + HTLEFT - 1,
                 at);
         return 0;
+    case SC_KEYMENU:
+        return MenuKeyCommand(hwnd, lParam);
+    case SC_MOUSEMENU:
+        return MenuMouseCommand(hwnd, command, lParam);
     case SC_HSCROLL:
         TrackNonClientScrollBar(hwnd, SB_HORZ, at);
         return 0;

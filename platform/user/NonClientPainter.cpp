@@ -12,6 +12,7 @@
 #include "platform/user/Rects.h"
 #include "platform/user/ScrollBars.h"
 #include "platform/user/WinUser.h"
+#include "platform/user/menus/MenuBar.h"
 
 namespace win {
 
@@ -173,7 +174,8 @@ void PaintNonClient(HWND hwnd, HDC given, HRGN screenRegion) {
     PaintFrame(hdc, l, w->activeFrame);
     if (!IsRectEmpty(&l.caption))
         PaintCaption(hdc, hwnd, *w, l);
-    FillWithSysColor(hdc, l.menu, COLOR_MENU);
+    if (!IsRectEmpty(&l.menu))
+        PaintMenuBar(hwnd, hdc, l.menu);
     PaintClientEdge(hdc, *w, l);
     PaintScrollBars(hwnd, hdc);
     RestoreDC(hdc, saved);

@@ -8,6 +8,7 @@
 #include "platform/user/WinUser.h"
 #include "platform/user/WindowInternals.h"
 #include "platform/user/WindowTree.h"
+#include "platform/user/controls/CommCtrl.h"
 
 #include <algorithm>
 #include <vector>
@@ -118,6 +119,12 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
                     HINSTANCE instance, void* param) {
     Desktop& desktop = Desktop::Get();
     auto windowClass = desktop.Classes().Find(ClassNameArgument(className));
+    if (windowClass == nullptr) {
+        // The system classes are registered on first need, as the system's own
+        // classes exist before any program asks for them.
+        InitCommonControls();
+        windowClass = desktop.Classes().Find(ClassNameArgument(className));
+    }
     if (windowClass == nullptr)
         return nullptr;
     Window* parent = &desktop.Root();

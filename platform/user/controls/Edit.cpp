@@ -1,6 +1,7 @@
 #include "platform/user/controls/Edit.h"
 
 #include "platform/gdi/Utf8.h"
+#include "platform/user/menus/EditContextMenu.h"
 
 #include <algorithm>
 #include <cstring>
@@ -343,8 +344,8 @@ void Edit::OnMouseMove(POINT point) {
         MoveCaret(CharFromPos(point), Extend::Yes);
 }
 
-LRESULT Edit::OnContextMenu(WPARAM wParam, LPARAM lParam) {
-    return DefWindowProc(hwnd_, WM_CONTEXTMENU, wParam, lParam);
+LRESULT Edit::OnContextMenu(WPARAM, LPARAM lParam) {
+    return ShowEditContextMenu(hwnd_, lParam);
 }
 
 LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

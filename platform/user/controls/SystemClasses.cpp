@@ -14,6 +14,7 @@
 #include "platform/user/controls/TabControl.h"
 #include "platform/user/controls/TrackBar.h"
 #include "platform/user/controls/UpDown.h"
+#include "platform/user/menus/Mdi.h"
 
 namespace win {
 
@@ -31,6 +32,7 @@ void InitCommonControls() {
         controls::TabControl::Register();
         controls::TrackBar::Register();
         controls::UpDown::Register();
+        RegisterMenuAndDialogClasses();
         return true;
     }();
     (void)registered;
