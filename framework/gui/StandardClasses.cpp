@@ -9,6 +9,7 @@
 #include "framework/gui/Label.h"
 #include "framework/gui/ListBox.h"
 #include "framework/gui/Panel.h"
+#include "framework/gui/ProgressBar.h"
 #include "framework/gui/Timer.h"
 
 namespace fw {
@@ -19,7 +20,7 @@ void RegisterStandardClasses() {
              {&TButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
               &TComboBox::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(),
               &TImage::StaticClass(), &TLabel::StaticClass(), &TListBox::StaticClass(),
-              &TPanel::StaticClass(), &TTimer::StaticClass()})
+              &TPanel::StaticClass(), &TProgressBar::StaticClass(), &TTimer::StaticClass()})
             RegisterClass(*info);
         return true;
     }();

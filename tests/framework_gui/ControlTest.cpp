@@ -4,7 +4,10 @@
 
 #include "GuiTestSupport.h"
 #include "framework/Format.h"
+#include "framework/TypInfo.h"
+#include "framework/gui/ProgressBar.h"
 #include "platform/kernel/Module.h"
+#include "platform/user/controls/CommCtrl.h"
 #include "platform/user/controls/StandardControls.h"
 
 #include <algorithm>
@@ -147,6 +150,23 @@ TEST_F(ControlTest, AlignedChildrenShareTheClientAreaInTheirOrder) {
     EXPECT_EQ(bounds(top), (std::vector<int>{0, 0, 400, 30}));
     EXPECT_EQ(bounds(bottom), (std::vector<int>{0, 280, 400, 300}));
     EXPECT_EQ(bounds(fill), (std::vector<int>{0, 30, 400, 280}));
+}
+
+TEST_F(ControlTest, AProgressBarKeepsItsRangeAndPositionInItsWindow) {
+    TTestForm& f = ShowTestForm();
+    auto* bar = Create<TProgressBar>(f);
+    bar->SetMax(1000);
+    bar->SetPosition(5000);
+    EXPECT_EQ(bar->Position(), 1000) << "clamped to the range";
+    bar->SetPosition(250);
+    bar->SetStep(1);
+    bar->SetParent(&f);
+    ASSERT_TRUE(bar->HandleAllocated());
+    EXPECT_EQ(win::SendMessage(bar->Handle(), win::PBM_GETPOS, 0, 0), 250);
+    bar->StepIt();
+    EXPECT_EQ(bar->Position(), 251);
+    EXPECT_TRUE(SetPropText(*bar, "Position", "600"));
+    EXPECT_EQ(win::SendMessage(bar->Handle(), win::PBM_GETPOS, 0, 0), 600);
 }
 
 TEST_F(ControlTest, TheTestFormRendersToAPicture) {
