@@ -10,6 +10,7 @@
 #include "framework/gui/ListBox.h"
 #include "framework/gui/Panel.h"
 #include "framework/gui/ProgressBar.h"
+#include "framework/gui/StatusBar.h"
 #include "framework/gui/Timer.h"
 
 namespace fw {
@@ -20,7 +21,7 @@ void RegisterStandardClasses() {
              {&TButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
               &TComboBox::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(),
               &TImage::StaticClass(), &TLabel::StaticClass(), &TListBox::StaticClass(),
-              &TPanel::StaticClass(), &TProgressBar::StaticClass(), &TTimer::StaticClass()})
+              &TPanel::StaticClass(), &TProgressBar::StaticClass(), &TStatusBar::StaticClass(), &TTimer::StaticClass()})
             RegisterClass(*info);
         return true;
     }();

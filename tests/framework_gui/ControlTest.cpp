@@ -6,6 +6,7 @@
 #include "framework/Format.h"
 #include "framework/TypInfo.h"
 #include "framework/gui/ProgressBar.h"
+#include "framework/gui/StatusBar.h"
 #include "platform/kernel/Module.h"
 #include "platform/user/controls/CommCtrl.h"
 #include "platform/user/controls/StandardControls.h"
@@ -132,6 +133,8 @@ TEST_F(ControlTest, MemoLinesAppendAtTheEndAndReadBackLineByLine) {
 
 TEST_F(ControlTest, AlignedChildrenShareTheClientAreaInTheirOrder) {
     TTestForm& f = ShowTestForm();
+    // A hidden control takes no room.
+    static_cast<TControl*>(f.FindComponent("SB"))->SetVisible(false);
     auto* top = Create<TPanel>(f);
     top->SetHeight(30);
     top->SetAlign(TAlign::alTop);
@@ -167,6 +170,23 @@ TEST_F(ControlTest, AProgressBarKeepsItsRangeAndPositionInItsWindow) {
     EXPECT_EQ(bar->Position(), 251);
     EXPECT_TRUE(SetPropText(*bar, "Position", "600"));
     EXPECT_EQ(win::SendMessage(bar->Handle(), win::PBM_GETPOS, 0, 0), 600);
+}
+
+TEST_F(ControlTest, StatusBarPanelsFromTheDefinitionReachTheWindow) {
+    TTestForm& f = ShowTestForm();
+    auto* bar = static_cast<TStatusBar*>(f.FindComponent("SB"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->BoundsRect().bottom, 300) << "aligned to the bottom";
+    const auto panelText = [&](int index) {
+        char text[128] = {};
+        win::SendMessage(bar->Handle(), win::SB_GETTEXTA, index,
+                         reinterpret_cast<win::LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_EQ(panelText(0), "欢迎");
+    EXPECT_EQ(panelText(1), "第二栏");
+    bar->Panels()->Items(0)->SetText("数据更新完成.");
+    EXPECT_EQ(panelText(0), "数据更新完成.");
 }
 
 TEST_F(ControlTest, TheTestFormRendersToAPicture) {
