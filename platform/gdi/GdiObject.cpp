@@ -16,6 +16,15 @@ GdiHandleTable& GdiHandleTable::Instance() {
     return table;
 }
 
+GdiHandleTable::~GdiHandleTable() {
+    // Objects still alive at exit may delete others as they go (an icon its
+    // bitmaps): free them one by one while the table still stands.
+    for (Slot& slot : slots_) {
+        std::unique_ptr<GdiObject> object = std::move(slot.object);
+        object.reset();
+    }
+}
+
 void* GdiHandleTable::Add(std::unique_ptr<GdiObject> object) {
     std::uint32_t index;
     if (!freeSlots_.empty()) {

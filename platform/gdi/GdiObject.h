@@ -39,6 +39,7 @@ private:
 class GdiHandleTable {
 public:
     static GdiHandleTable& Instance();
+    ~GdiHandleTable();
 
     void* Add(std::unique_ptr<GdiObject> object);
     GdiObject* Find(const void* handle) const;
