@@ -111,6 +111,10 @@ BOOL ShowWindow(HWND hwnd, int command) {
         flags |= SWP_SHOWWINDOW;
         break;
     }
+    // Showing a child neither activates it nor lifts it above its siblings:
+    // their order stays the creation order that tab order and groups follow.
+    if (window->IsChild())
+        flags |= SWP_NOACTIVATE | SWP_NOZORDER;
     if (stateChanged)
         flags = (flags & ~(SWP_NOSIZE | SWP_NOMOVE)) | SWP_STATECHANGED;
     else if (command != SW_HIDE && wasVisible)

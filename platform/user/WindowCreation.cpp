@@ -159,9 +159,12 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
 
     Window& created = desktop.Windows().Add(NewWindow(windowClass, cs, *parent, owner));
     const HWND hwnd = created.handle;
-    LinkWindow(*parent, created, HWND_TOP);
+    // Children join their siblings at the bottom, so sibling order is creation
+    // order (what tab order and radio groups walk); top-level windows go on top.
+    const HWND insertAfter = (style & WS_CHILD) ? HWND_BOTTOM : HWND_TOP;
+    LinkWindow(*parent, created, insertAfter);
 
-    CBT_CREATEWND cbt{&cs, HWND_TOP};
+    CBT_CREATEWND cbt{&cs, insertAfter};
     if (CbtRefuses(HCBT_CREATEWND, reinterpret_cast<WPARAM>(hwnd),
                    reinterpret_cast<LPARAM>(&cbt))) {
         DiscardWindow(hwnd);

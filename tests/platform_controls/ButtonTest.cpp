@@ -58,10 +58,7 @@ TEST_F(ButtonTest, AutoRadioButtonsClearTheirGroupOnly) {
     HWND a = Create(WC_BUTTON, "A", BS_AUTORADIOBUTTON | WS_GROUP, RECT{10, 10, 110, 30}, 1);
     HWND b = Create(WC_BUTTON, "B", BS_AUTORADIOBUTTON, RECT{10, 30, 110, 50}, 2);
     HWND c = Create(WC_BUTTON, "C", BS_AUTORADIOBUTTON | WS_GROUP, RECT{10, 50, 110, 70}, 3);
-    // Groups follow the sibling order (GW_HWNDNEXT), which dialogs make the
-    // creation order.
-    for (HWND button : {a, b, c})
-        SetWindowPos(button, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Groups follow the sibling order (GW_HWNDNEXT), which is the creation order.
     Click(a, 20, 10);
     Click(c, 20, 10);
     Click(b, 20, 10);

@@ -58,9 +58,9 @@ TEST_F(MessageSequenceTest, DestructionSendsDestroyTopDownAndNcDestroyBottomUp) 
     Log();
     EXPECT_TRUE(DestroyWindow(main));
     EXPECT_EQ(Only(Log(), {"WM_DESTROY", "WM_NCDESTROY"}),
-              (Sequence{"main:WM_DESTROY", "sibling:WM_DESTROY", "child:WM_DESTROY",
-                        "grandchild:WM_DESTROY", "sibling:WM_NCDESTROY", "grandchild:WM_NCDESTROY",
-                        "child:WM_NCDESTROY", "main:WM_NCDESTROY"}));
+              (Sequence{"main:WM_DESTROY", "child:WM_DESTROY", "grandchild:WM_DESTROY",
+                        "sibling:WM_DESTROY", "grandchild:WM_NCDESTROY", "child:WM_NCDESTROY",
+                        "sibling:WM_NCDESTROY", "main:WM_NCDESTROY"}));
     EXPECT_FALSE(IsWindow(main));
     EXPECT_FALSE(IsWindow(child));
     EXPECT_EQ(GetFocus(), nullptr);
@@ -203,8 +203,8 @@ TEST_F(MessageSequenceTest, TreeQueriesAndCoordinates) {
     EXPECT_EQ(GetWindow(owned, GW_OWNER), main);
     EXPECT_EQ(GetAncestor(b, GA_ROOT), main);
     EXPECT_EQ(GetAncestor(main, GA_PARENT), GetDesktopWindow());
-    EXPECT_EQ(GetWindow(main, GW_CHILD), b) << "the newest child is on top";
-    EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), a);
+    EXPECT_EQ(GetWindow(main, GW_CHILD), a) << "children keep their creation order";
+    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
     EXPECT_TRUE(IsChild(main, a));
     EXPECT_FALSE(IsChild(main, owned));
     POINT p{5, 5};
@@ -213,7 +213,7 @@ TEST_F(MessageSequenceTest, TreeQueriesAndCoordinates) {
     POINT q{5, 5};
     MapWindowPoints(a, b, &q, 1);
     EXPECT_EQ(q, (POINT{-15, -15}));
-    EXPECT_EQ(WindowFromPoint(POINT{145, 95}), b) << "b lies above a where they overlap";
+    EXPECT_EQ(WindowFromPoint(POINT{145, 95}), a) << "a, created first, lies above b";
     EXPECT_EQ(WindowFromPoint(POINT{115, 75}), a);
     EXPECT_EQ(ChildWindowFromPoint(main, POINT{200, 200}), main);
     int count = 0;

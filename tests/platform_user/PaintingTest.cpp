@@ -76,10 +76,11 @@ TEST_F(PaintingTest, ChildrenPaintOverTheirParentAndClipEachOther) {
     HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 100, 100}, kRed);
     Solid(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, RECT{10, 10, 50, 50}, kBlue, top);
     Solid(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, RECT{40, 40, 80, 80}, kGreen, top);
+    // The blue child, created first, lies above the green one where they overlap.
     const struct {
         int x, y;
         COLORREF color;
-    } cases[] = {{5, 5, kRed}, {20, 20, kBlue}, {45, 45, kGreen}, {70, 70, kGreen}, {90, 90, kRed}};
+    } cases[] = {{5, 5, kRed}, {20, 20, kBlue}, {45, 45, kBlue}, {70, 70, kGreen}, {90, 90, kRed}};
     for (const auto& c : cases)
         EXPECT_EQ(At(top, c.x, c.y), Pixel(c.color)) << c.x << "," << c.y;
     EXPECT_EQ(paints, 3);
