@@ -9,6 +9,7 @@
 #include "platform/user/Rects.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/WindowTree.h"
+#include "platform/user/controls/StandardControls.h"
 
 #include <algorithm>
 
@@ -101,6 +102,10 @@ int ScrollBarPartAt(const ScrollBarGeometry& g, POINT p) {
 }
 
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
+    // A scroll-bar control keeps its own state: the calls become its messages.
+    if (bar == SB_CTL)
+        return int(
+            SendMessage(hwnd, SBM_SETSCROLLINFO, WPARAM(redraw), reinterpret_cast<LPARAM>(info)));
     ScrollBarState* s = StateOf(hwnd, bar);
     if (s == nullptr || info == nullptr)
         return 0;
@@ -129,6 +134,8 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
 }
 
 BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info) {
+    if (bar == SB_CTL)
+        return BOOL(SendMessage(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)));
     const ScrollBarState* s = StateOf(hwnd, bar);
     if (s == nullptr || info == nullptr || !(info->fMask & SIF_ALL))
         return FALSE;
@@ -146,27 +153,27 @@ BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info) {
 }
 
 int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
-    const ScrollBarState* s = StateOf(hwnd, bar);
-    if (s == nullptr)
-        return 0;
-    const int old = s->pos;
     SCROLLINFO info;
     info.fMask = SIF_POS;
+    if (!GetScrollInfo(hwnd, bar, &info))
+        return 0;
+    const int old = info.nPos;
     info.nPos = pos;
     SetScrollInfo(hwnd, bar, &info, redraw);
     return old;
 }
 
 int GetScrollPos(HWND hwnd, int bar) {
-    const ScrollBarState* s = StateOf(hwnd, bar);
-    return s == nullptr ? 0 : s->pos;
+    SCROLLINFO info;
+    info.fMask = SIF_POS;
+    return GetScrollInfo(hwnd, bar, &info) ? info.nPos : 0;
 }
 
 BOOL SetScrollRange(HWND hwnd, int bar, int min, int max, BOOL redraw) {
-    if (StateOf(hwnd, bar) == nullptr)
-        return FALSE;
     SCROLLINFO info;
     info.fMask = SIF_RANGE;
+    if (!GetScrollInfo(hwnd, bar, &info))
+        return FALSE;
     info.nMin = min;
     info.nMax = max;
     SetScrollInfo(hwnd, bar, &info, redraw);
@@ -174,13 +181,14 @@ BOOL SetScrollRange(HWND hwnd, int bar, int min, int max, BOOL redraw) {
 }
 
 BOOL GetScrollRange(HWND hwnd, int bar, int* min, int* max) {
-    const ScrollBarState* s = StateOf(hwnd, bar);
-    if (s == nullptr)
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE;
+    if (!GetScrollInfo(hwnd, bar, &info))
         return FALSE;
     if (min != nullptr)
-        *min = s->min;
+        *min = info.nMin;
     if (max != nullptr)
-        *max = s->max;
+        *max = info.nMax;
     return TRUE;
 }
 
@@ -219,6 +227,8 @@ BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
 }
 
 BOOL GetScrollBarInfo(HWND hwnd, LONG object, SCROLLBARINFO* info) {
+    if (object == OBJID_CLIENT)
+        return BOOL(SendMessage(hwnd, SBM_GETSCROLLBARINFO, 0, reinterpret_cast<LPARAM>(info)));
     const Window* w = Find(hwnd);
     if (w == nullptr || info == nullptr || (object != OBJID_HSCROLL && object != OBJID_VSCROLL))
         return FALSE;

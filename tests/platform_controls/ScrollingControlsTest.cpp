@@ -119,5 +119,32 @@ TEST_F(TrackBarTest, ScrollBarControlSendsCodesAndClampsItsPosition) {
     EXPECT_EQ(scrollCodes.back(), SB_ENDSCROLL);
 }
 
+// The window's scroll-bar calls with SB_CTL (and OBJID_CLIENT) reach the
+// control itself, as code written for either kind of bar expects.
+TEST_F(TrackBarTest, ScrollBarCallsWithSbCtlReachTheControl) {
+    HWND bar = Create(WC_SCROLLBAR, "", SBS_HORZ, RECT{10, 60, 210, 77}, 4);
+    EXPECT_TRUE(SetScrollRange(bar, SB_CTL, 10, 60, TRUE));
+    EXPECT_EQ(SetScrollPos(bar, SB_CTL, 25, TRUE), 10);
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), 25);
+    EXPECT_EQ(SendMessage(bar, SBM_GETPOS, 0, 0), 25);
+    int min = 0, max = 0;
+    ASSERT_TRUE(GetScrollRange(bar, SB_CTL, &min, &max));
+    EXPECT_EQ(min, 10);
+    EXPECT_EQ(max, 60);
+    SCROLLINFO info;
+    info.fMask = SIF_POS;
+    info.nPos = 99;
+    EXPECT_EQ(SetScrollInfo(bar, SB_CTL, &info, TRUE), 60) << "clamped to the range";
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(bar, SB_CTL, &info));
+    EXPECT_EQ(info.nPos, 60);
+    SCROLLBARINFO viaCall;
+    SCROLLBARINFO viaMessage;
+    ASSERT_TRUE(GetScrollBarInfo(bar, OBJID_CLIENT, &viaCall));
+    ASSERT_TRUE(SendMessage(bar, SBM_GETSCROLLBARINFO, 0, reinterpret_cast<LPARAM>(&viaMessage)));
+    EXPECT_EQ(viaCall.xyThumbTop, viaMessage.xyThumbTop);
+    EXPECT_EQ(viaCall.rcScrollBar, viaMessage.rcScrollBar);
+}
+
 } // namespace
 } // namespace win::test
