@@ -5,8 +5,8 @@
 #include "framework/FileStream.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
-#include <new>
 
 namespace fw {
 
@@ -24,27 +24,35 @@ namespace {
 
 } // namespace
 
+void TMemoryStream::FreeBlock::operator()(char* block) const noexcept {
+    std::free(block);
+}
+
 void TMemoryStream::Reserve(std::int64_t size) {
     if (size < 0 || size > MaxSize)
         RaiseTooLarge();
     if (size <= FCapacity)
         return;
     const std::int64_t grown = std::min(std::max(size, FCapacity + FCapacity / 2 + 64), MaxSize);
-    std::unique_ptr<char[]> data(new (std::nothrow) char[static_cast<std::size_t>(grown)]);
+    std::unique_ptr<char, FreeBlock> data(
+        static_cast<char*>(std::calloc(static_cast<std::size_t>(grown), 1)));
     if (!data)
         RaiseTooLarge();
     if (Size() > 0)
         std::memcpy(data.get(), FData.get(), static_cast<std::size_t>(Size()));
     FData = std::move(data);
     FCapacity = grown;
+    FDirtyEnd = Size();
     SetPointer(FData.get(), Size());
 }
 
 void TMemoryStream::SetSize(std::int64_t newSize) {
     Reserve(newSize);
     const std::int64_t oldSize = Size();
-    if (newSize > oldSize)
-        std::memset(FData.get() + oldSize, 0, static_cast<std::size_t>(newSize - oldSize));
+    const std::int64_t dirtyEnd = std::min(newSize, FDirtyEnd);
+    if (dirtyEnd > oldSize)
+        std::memset(FData.get() + oldSize, 0, static_cast<std::size_t>(dirtyEnd - oldSize));
+    FDirtyEnd = std::max(FDirtyEnd, newSize);
     SetPointer(FData.get(), newSize);
     if (CurrentPosition() > newSize)
         Seek(0, TSeekOrigin::soEnd);
@@ -67,6 +75,7 @@ std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
 void TMemoryStream::Clear() {
     FData.reset();
     FCapacity = 0;
+    FDirtyEnd = 0;
     SetPointer(nullptr, 0);
     Seek(0, TSeekOrigin::soBeginning);
 }
@@ -80,6 +89,7 @@ void TMemoryStream::LoadFromStream(TStream& stream) {
     const std::int64_t position = CurrentPosition();
     FData = std::move(loaded.FData);
     FCapacity = loaded.FCapacity;
+    FDirtyEnd = loaded.FDirtyEnd;
     SetPointer(FData.get(), loaded.Size());
     Seek(std::min(position, Size()), TSeekOrigin::soBeginning);
 }

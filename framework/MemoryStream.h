@@ -31,10 +31,18 @@ class TMemoryStream : public TCustomMemoryStream {
     void LoadFromFile(const std::string& fileName);
 
 private:
+    struct FreeBlock {
+        void operator()(char* block) const noexcept;
+    };
+
     void Reserve(std::int64_t size);
 
-    std::unique_ptr<char[]> FData;
+    // Blocks come zeroed from calloc (for large blocks the system's fresh pages,
+    // so growing a stream to a known size costs no pass over the memory).
+    // Bytes at and past FDirtyEnd have never been written since, and are zero.
+    std::unique_ptr<char, FreeBlock> FData;
     std::int64_t FCapacity = 0;
+    std::int64_t FDirtyEnd = 0;
 };
 
 } // namespace fw
