@@ -51,7 +51,7 @@ TEST_F(ListBoxTest, KeysMoveTheSelectionAndNotify) {
 
 TEST_F(ListBoxTest, ClicksSelectDoubleClicksNotifyAndTypingFindsItems) {
     HWND list = Create(WC_LISTBOX, "", WS_BORDER | LBS_NOTIFY, RECT{10, 10, 160, 210}, 4);
-    for (const char* text : {"北京", "Beijing", "Shanghai", "上海", "Sichuan"})
+    for (const char* text : {"北京", "Beijing", "Shanghai", "上海", "Sichuan", "𠀋山"})
         SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     const int height = int(SendMessage(list, LB_GETITEMHEIGHT, 0, 0));
     Click(list, 20, height * 2 + 2);
@@ -68,6 +68,9 @@ TEST_F(ListBoxTest, ClicksSelectDoubleClicksNotifyAndTypingFindsItems) {
     display->Clock().Advance(2000);
     display->Type("上");
     EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 3);
+    display->Clock().Advance(2000);
+    display->Type("𠀋"); // beyond the basic plane: four bytes of UTF-8
+    EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 5);
 }
 
 TEST_F(ListBoxTest, MessagesAnswerAsOnWindows) {

@@ -7,6 +7,7 @@
 #include "platform/gdi/PngWriter.h"
 #include "platform/gdi/Text.h"
 #include "platform/gdi/Utf8.h"
+#include "platform/kernel/Utf8Encoder.h"
 
 #include <cstdio>
 #include <cstring>
@@ -25,24 +26,6 @@ std::u32string Decode(std::string_view utf8) {
         at += c.length;
     }
     return out;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
 }
 
 struct OrderCase {

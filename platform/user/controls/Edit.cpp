@@ -1,6 +1,7 @@
 #include "platform/user/controls/Edit.h"
 
 #include "platform/gdi/Utf8.h"
+#include "platform/kernel/Utf8Encoder.h"
 #include "platform/user/menus/EditContextMenu.h"
 
 #include <algorithm>
@@ -18,24 +19,6 @@ bool ControlDown() {
 
 bool ShiftDown() {
     return GetKeyState(VK_SHIFT) < 0;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
 }
 
 } // namespace

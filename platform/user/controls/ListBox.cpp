@@ -1,6 +1,7 @@
 #include "platform/user/controls/ListBox.h"
 
 #include "platform/gdi/Utf8.h"
+#include "platform/kernel/Utf8Encoder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -310,23 +311,15 @@ void ListBox::OnChar(char32_t character) {
         typed_.clear();
     typedAt_ = now;
     std::string previous = typed_;
-    char buffer[5] = {};
-    const char32_t c = character;
-    if (c < 0x80) {
-        buffer[0] = char(c);
-    } else if (c < 0x800) {
-        buffer[0] = char(0xC0 | (c >> 6)), buffer[1] = char(0x80 | (c & 0x3F));
-    } else {
-        buffer[0] = char(0xE0 | (c >> 12)), buffer[1] = char(0x80 | ((c >> 6) & 0x3F));
-        buffer[2] = char(0x80 | (c & 0x3F));
-    }
-    typed_ += buffer;
+    std::string typedCharacter;
+    AppendUtf8(typedCharacter, character);
+    typed_ += typedCharacter;
     // One repeated character cycles through the items that start with it.
     const bool cycling = typed_.size() > 1 &&
                          previous == std::string(typed_.size() - 1, typed_[0]) &&
                          typed_.back() == typed_[0];
     const std::string prefix = cycling ? std::string(1, typed_[0]) : typed_;
-    const WPARAM after = cycling || typed_.size() == std::strlen(buffer)
+    const WPARAM after = cycling || typed_.size() == typedCharacter.size()
                              ? WPARAM(selected_)
                              : WPARAM(std::max(-1, selected_ - 1));
     const LRESULT found = Find(after, prefix.c_str(), false);
