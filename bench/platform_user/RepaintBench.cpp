@@ -6,34 +6,13 @@
 #include "platform/user/Painting.h"
 #include "platform/user/Rects.h"
 #include "platform/user/WinUser.h"
+#include "tests/support/AllocationCounter.h"
 
-#include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 #include <vector>
-
-// Counts heap allocations, to see what an unchanged repaint allocates.
-static std::atomic<long> allocations{0};
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-// gcc takes the malloc inside the replaced operator new for a mismatch.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace win {
 namespace {
@@ -100,10 +79,10 @@ void BM_UnchangedRepaint(benchmark::State& state) {
     static HWND main = BuildWindow();
     long counted = 0;
     for (auto _ : state) {
-        const long before = allocations.load();
+        const long before = testsupport::AllocationCount();
         RedrawWindow(main, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        counted += allocations.load() - before;
+        counted += testsupport::AllocationCount() - before;
     }
     state.counters["allocations"] = double(counted) / double(state.iterations());
 }

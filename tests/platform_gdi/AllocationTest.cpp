@@ -4,28 +4,10 @@
 #include "GdiTestSupport.h"
 #include "platform/gdi/Surface.h"
 #include "platform/gdi/Text.h"
+#include "tests/support/AllocationCounter.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <cstring>
-#include <new>
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace gditest {
 namespace {
@@ -51,9 +33,9 @@ TEST_F(GdiTest, WarmTextAndFillsAllocateNothing) {
         SetTextAlign(dc, TA_LEFT);
     };
     paint();
-    const long before = allocations.load();
+    const long before = testsupport::AllocationCount();
     paint();
-    EXPECT_EQ(allocations.load(), before);
+    EXPECT_EQ(testsupport::AllocationCount(), before);
     SelectObject(dc, old);
     DeleteObject(font);
     DeleteObject(brush);

@@ -6,32 +6,10 @@
 #include "WindowTestSupport.h"
 #include "platform/user/BackendSupport.h"
 #include "platform/user/Rects.h"
+#include "tests/support/AllocationCounter.h"
 
-#include <atomic>
 #include <cstdint>
 #include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-// gcc takes the malloc inside the replaced operator new for a mismatch.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace win::test {
 namespace {
@@ -91,9 +69,9 @@ TEST_P(RepaintAllocationTest, SecondFullRepaintAllocatesNothing) {
     };
     repaint();
     const auto firstPixels = GetWindowSurface(main)->pixels;
-    const long before = allocations.load();
+    const long before = testsupport::AllocationCount();
     repaint();
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(testsupport::AllocationCount() - before, 0);
     // Reused DCs and regions must draw what new ones drew.
     EXPECT_TRUE(GetWindowSurface(main)->pixels == firstPixels);
 }
