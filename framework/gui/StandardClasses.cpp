@@ -17,11 +17,21 @@ namespace fw {
 
 void RegisterStandardClasses() {
     static const bool registered = [] {
-        for (const TClassInfo* info :
-             {&TButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
-              &TComboBox::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(),
-              &TImage::StaticClass(), &TLabel::StaticClass(), &TListBox::StaticClass(),
-              &TPanel::StaticClass(), &TProgressBar::StaticClass(), &TStatusBar::StaticClass(), &TTimer::StaticClass()})
+        for (const TClassInfo* info : {
+                 &TButton::StaticClass(),
+                 &TCheckBox::StaticClass(),
+                 &TRadioButton::StaticClass(),
+                 &TComboBox::StaticClass(),
+                 &TEdit::StaticClass(),
+                 &TMemo::StaticClass(),
+                 &TImage::StaticClass(),
+                 &TLabel::StaticClass(),
+                 &TListBox::StaticClass(),
+                 &TPanel::StaticClass(),
+                 &TProgressBar::StaticClass(),
+                 &TStatusBar::StaticClass(),
+                 &TTimer::StaticClass(),
+             })
             RegisterClass(*info);
         return true;
     }();
