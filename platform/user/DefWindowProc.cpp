@@ -122,6 +122,21 @@ LRESULT OnKeyDown(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+// A right-button release, Shift+F10 and the menu key ask for a context menu;
+// from the keyboard the point is (-1, -1), and the window places the menu.
+LRESULT OnRightButtonUp(HWND hwnd, LPARAM lParam) {
+    POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(hwnd, &screen);
+    Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(screen.x, screen.y));
+    return 0;
+}
+
+bool IsContextMenuKey(UINT message, WPARAM key) {
+    if (message == WM_KEYUP && key == WPARAM(VK_APPS))
+        return true;
+    return message == WM_SYSKEYDOWN && key == WPARAM(VK_F10) && (GetKeyState(VK_SHIFT) & 0x8000);
+}
+
 LRESULT OnSysChar(HWND hwnd, WPARAM wParam) {
     HWND top = GetAncestor(hwnd, GA_ROOT);
     if (top == nullptr)
@@ -277,11 +292,22 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (GetCapture() == hwnd)
             ReleaseCapture();
         return 0;
+    case WM_RBUTTONUP:
+        return OnRightButtonUp(hwnd, lParam);
     case WM_SYSKEYDOWN:
     case WM_KEYDOWN:
+        if (IsContextMenuKey(message, wParam))
+            Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), LPARAM(-1));
         return OnKeyDown(hwnd, message, wParam, lParam);
+    case WM_KEYUP:
+        if (IsContextMenuKey(message, wParam))
+            Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), LPARAM(-1));
+        return 0;
     case WM_SYSKEYUP:
-        // A lone Alt press and release selects the menu bar.
+        // A lone Alt press and release selects the menu bar (Shift+F10 asked
+        // for a context menu instead).
+        if (wParam == WPARAM(VK_F10) && (GetKeyState(VK_SHIFT) & 0x8000))
+            return 0;
         if (wParam == WPARAM(VK_MENU) || wParam == WPARAM(VK_F10))
             if (HWND top = GetAncestor(hwnd, GA_ROOT))
                 Send(top, WM_SYSCOMMAND, SC_KEYMENU, 0);
