@@ -73,10 +73,25 @@ struct Line {
     bool ellipsis = false; // "..." follows the cells
 };
 
+// The lists a layout fills, kept between calls so that drawing text that was
+// drawn before allocates nothing. DrawText calls no application code, so one
+// set per thread cannot be entered twice.
+struct LayoutScratch {
+    std::vector<Cell> cells;
+    std::vector<Line> lines;
+    BidiLine bidi;
+
+    static LayoutScratch& ForThisThread() {
+        thread_local LayoutScratch scratch;
+        return scratch;
+    }
+};
+
 class TextLayout {
 public:
-    TextLayout(FontFace& face, int extra, UINT format, int tabWidth)
-        : face_(face), extra_(extra), format_(format), tabWidth_(tabWidth) {}
+    TextLayout(FontFace& face, int extra, UINT format, int tabWidth, LayoutScratch& scratch)
+        : face_(face), extra_(extra), format_(format), tabWidth_(tabWidth), cells_(scratch.cells),
+          lines_(scratch.lines) {}
 
     void Prepare(std::string_view text) {
         cells_.clear();
@@ -210,8 +225,8 @@ private:
     int extra_;
     UINT format_;
     int tabWidth_;
-    std::vector<Cell> cells_;
-    std::vector<Line> lines_;
+    std::vector<Cell>& cells_;
+    std::vector<Line>& lines_;
 };
 
 RECT ClipTo(const RECT& r, const std::optional<RECT>& clip) {
@@ -300,8 +315,9 @@ int DrawText(HDC hdc, const char* text, int count, RECT* rect, UINT format) {
                                            : std::string_view(text, std::size_t(count));
     const TEXTMETRIC& tm = face->Metrics();
     const int tabChars = (format & DT_TABSTOP) ? int((format >> 8) & 0xFF) : 8;
+    LayoutScratch& scratch = LayoutScratch::ForThisThread();
     TextLayout layout(*face, dc->state.textCharacterExtra, format,
-                      (tabChars ? tabChars : 8) * tm.tmAveCharWidth);
+                      (tabChars ? tabChars : 8) * tm.tmAveCharWidth, scratch);
     layout.Prepare(s);
     const int maxWidth = rect->right - rect->left;
     layout.Break(maxWidth);
@@ -330,7 +346,6 @@ int DrawText(HDC hdc, const char* text, int count, RECT* rect, UINT format) {
     std::optional<RECT> clip;
     if (!(format & DT_NOCLIP))
         clip = dc->ToTarget(*rect);
-    BidiLine bidi;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         const int left = LineLeft(*rect, line, format);
@@ -341,8 +356,8 @@ int DrawText(HDC hdc, const char* text, int count, RECT* rect, UINT format) {
                 ClipTo(dc->ToTarget(RECT{left, lineTop, left + line.width, lineTop + lineHeight}),
                        clip),
                 PixelOf(dc->state.bkColor));
-        DrawLine(*dc, *face, layout, bidi, line, dc->ToTarget(POINT{left, lineTop + tm.tmAscent}),
-                 clip, format);
+        DrawLine(*dc, *face, layout, scratch.bidi, line,
+                 dc->ToTarget(POINT{left, lineTop + tm.tmAscent}), clip, format);
     }
     if (single && (format & (DT_VCENTER | DT_BOTTOM)))
         return top - rect->top + height;

@@ -14,6 +14,8 @@
 #include "platform/user/WinUser.h"
 #include "platform/user/menus/MenuBar.h"
 
+#include <algorithm>
+
 namespace win {
 
 namespace {
@@ -73,6 +75,47 @@ void PaintCaptionButton(HDC hdc, const RECT& r, Glyph glyph, bool pressed, bool 
     DrawGlyph(hdc, r, glyph, pressed, enabled);
 }
 
+// The caption row's off-screen buffer and the caption font, made on first
+// use and kept for the GUI thread's life (the handle table frees them at
+// exit): an unchanged repaint then creates no drawing objects.
+class CaptionResources {
+public:
+    static CaptionResources& Get() {
+        static CaptionResources resources;
+        return resources;
+    }
+
+    HFONT Font() {
+        if (font_ == nullptr) {
+            NONCLIENTMETRICS metrics;
+            SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+            font_ = CreateFontIndirect(&metrics.lfCaptionFont);
+        }
+        return font_;
+    }
+
+    // A memory DC holding a 32-bit bitmap of at least `size`, grown as needed.
+    HDC Buffer(SIZE size) {
+        if (memory_ == nullptr)
+            memory_ = CreateCompatibleDC(nullptr);
+        if (size.cx > capacity_.cx || size.cy > capacity_.cy) {
+            capacity_ = SIZE{std::max(size.cx, capacity_.cx), std::max(size.cy, capacity_.cy)};
+            const HBITMAP grown = CreateBitmap(capacity_.cx, capacity_.cy, 1, 32, nullptr);
+            const HGDIOBJ old = SelectObject(memory_, grown);
+            if (bitmap_ != nullptr)
+                DeleteObject(old);
+            bitmap_ = grown;
+        }
+        return memory_;
+    }
+
+private:
+    HFONT font_ = nullptr;
+    HDC memory_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    SIZE capacity_{0, 0};
+};
+
 void PaintCaptionText(HDC hdc, const Window& w, const NonClientLayout& l, bool active) {
     RECT text = l.caption;
     text.left = (IsRectEmpty(&l.sysIcon) ? l.caption.left : l.sysIcon.right) + 3;
@@ -81,22 +124,18 @@ void PaintCaptionText(HDC hdc, const Window& w, const NonClientLayout& l, bool a
         text.right = firstButton->left - 2;
     if (w.text.empty() || IsRectEmpty(&text))
         return;
-    NONCLIENTMETRICS metrics;
-    SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    const HFONT font = CreateFontIndirect(&metrics.lfCaptionFont);
-    const HGDIOBJ old = SelectObject(hdc, font);
+    const HGDIOBJ old = SelectObject(hdc, CaptionResources::Get().Font());
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
     DrawText(hdc, w.text.c_str(), int(w.text.size()), &text,
              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT);
     SelectObject(hdc, old);
-    DeleteObject(font);
 }
 
-// The window's small icon, else the class's, at the caption's left end.
-void PaintCaptionIcon(HDC hdc, HWND hwnd, const NonClientLayout& l) {
+// The window's small icon, else the class's, for the caption's left end.
+HICON CaptionIcon(HWND hwnd, const NonClientLayout& l) {
     if (IsRectEmpty(&l.sysIcon))
-        return;
+        return nullptr;
     auto icon = reinterpret_cast<HICON>(SendMessage(hwnd, WM_GETICON, ICON_SMALL, 0));
     if (icon == nullptr)
         icon = reinterpret_cast<HICON>(SendMessage(hwnd, WM_GETICON, ICON_BIG, 0));
@@ -104,24 +143,26 @@ void PaintCaptionIcon(HDC hdc, HWND hwnd, const NonClientLayout& l) {
         icon = reinterpret_cast<HICON>(GetClassLongPtr(hwnd, GCLP_HICONSM));
     if (icon == nullptr)
         icon = reinterpret_cast<HICON>(GetClassLongPtr(hwnd, GCLP_HICON));
-    if (icon != nullptr)
-        DrawIconEx(hdc, l.sysIcon.left, l.sysIcon.top, icon, RectWidth(l.sysIcon),
-                   RectHeight(l.sysIcon), 0, nullptr, DI_NORMAL);
+    return icon;
 }
 
-// The caption row is built in a memory bitmap and copied with one BitBlt.
+// The caption row is built in the shared off-screen buffer and copied with one
+// BitBlt. The icon is asked for first: WM_GETICON runs the application's code,
+// which must not find the buffer half composed.
 void PaintCaption(HDC hdc, HWND hwnd, const Window& w, const NonClientLayout& l) {
     const RECT& c = l.caption;
     const bool active = w.activeFrame;
-    const HDC memory = CreateCompatibleDC(hdc);
-    const HBITMAP bitmap = CreateCompatibleBitmap(hdc, RectWidth(c), RectHeight(c));
-    const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    const HICON icon = CaptionIcon(hwnd, l);
+    const bool closeEnabled = !(GetClassLong(hwnd, GCL_STYLE) & CS_NOCLOSE);
+    const HDC memory = CaptionResources::Get().Buffer(SIZE{RectWidth(c), RectHeight(c)});
     SetViewportOrgEx(memory, -c.left, -c.top, nullptr);
     PaintCaptionBackground(memory, c, active);
-    PaintCaptionIcon(memory, hwnd, l);
+    if (icon != nullptr)
+        DrawIconEx(memory, l.sysIcon.left, l.sysIcon.top, icon, RectWidth(l.sysIcon),
+                   RectHeight(l.sysIcon), 0, nullptr, DI_NORMAL);
     PaintCaptionText(memory, w, l, active);
     PaintCaptionButton(memory, l.closeButton, Glyph::Close, w.pressedButton == HTCLOSE,
-                       !(GetClassLong(hwnd, GCL_STYLE) & CS_NOCLOSE));
+                       closeEnabled);
     PaintCaptionButton(memory, l.maxButton,
                        (w.style & WS_MAXIMIZE) ? Glyph::Restore : Glyph::Maximize,
                        w.pressedButton == HTMAXBUTTON, (w.style & WS_MAXIMIZEBOX) != 0);
@@ -130,9 +171,6 @@ void PaintCaption(HDC hdc, HWND hwnd, const Window& w, const NonClientLayout& l)
                        w.pressedButton == HTMINBUTTON, (w.style & WS_MINIMIZEBOX) != 0);
     SetViewportOrgEx(memory, 0, 0, nullptr);
     BitBlt(hdc, c.left, c.top, RectWidth(c), RectHeight(c), memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     // The line between caption and client area.
     FillWithSysColor(hdc, RECT{c.left, c.bottom, c.right, c.bottom + 1}, COLOR_3DFACE);
 }

@@ -31,6 +31,11 @@ TEST_F(GdiTest, WarmTextAndFillsAllocateNothing) {
         SetTextAlign(dc, TA_RTLREADING);
         TextOut(dc, 2, 22, rtlText, int(std::strlen(rtlText)));
         SetTextAlign(dc, TA_LEFT);
+        // DrawText's layout and bidi lists are reused too: wrapped, cut short, mixed.
+        RECT wrapped{0, 0, 90, 40};
+        DrawText(dc, text, -1, &wrapped, DT_WORDBREAK | DT_END_ELLIPSIS);
+        RECT line{0, 20, 80, 40};
+        DrawText(dc, rtlText, -1, &line, DT_SINGLELINE | DT_RTLREADING | DT_END_ELLIPSIS);
     };
     paint();
     const long before = testsupport::AllocationCount();

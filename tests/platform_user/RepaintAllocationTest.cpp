@@ -1,5 +1,5 @@
 // Counts heap allocations in this test binary, to check that repainting an
-// unchanged window (frame, scroll bars, children, erase and paint) allocates
+// unchanged window (frame and caption, scroll bars, children, erase and paint) allocates
 // nothing once the first repaint has warmed up the regions, DCs and scratch
 // lists it uses.
 
@@ -45,11 +45,10 @@ protected:
         wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(COLOR_WINDOW + 1));
         wc.lpszClassName = kPaintingClass;
         RegisterClass(&wc);
-        // A sizing frame without a caption: the caption's text layout and its
-        // off-screen buffer still allocate on every paint.
-        HWND main = CreateWindowEx(0, kPaintingClass, "Main",
-                                   WS_POPUP | WS_THICKFRAME | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                   624, 564, nullptr, nullptr, nullptr, nullptr);
+        // The whole classic frame: caption with text and buttons, sizing border.
+        HWND main = CreateWindowEx(0, kPaintingClass, "Main 主窗口",
+                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 624,
+                                   564, nullptr, nullptr, nullptr, nullptr);
         for (int i = 0; i < 30; ++i)
             CreateWindowEx(WS_EX_CLIENTEDGE, kPaintingClass, "",
                            WS_CHILD | WS_VISIBLE | layout.childStyle, 10 + (i % 6) * layout.spacing,
