@@ -10,7 +10,7 @@ namespace win {
 
 FontFace& Font::Face() {
     if (!face_)
-        face_ = &FontLibrary::Instance().Realize(description_);
+        face_ = FontLibrary::Instance().Realize(description_);
     return *face_;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The object behind an HFONT: the logical font as asked for. The face that
-// realises it is resolved on first use and kept (see FontFace).
+// realises it is resolved on first use and held while the font lives.
 
 #include "platform/gdi/GdiObject.h"
 #include "platform/gdi/GdiTypes.h"
+
+#include <memory>
 
 namespace win {
 
@@ -20,7 +22,7 @@ public:
 
 private:
     LOGFONT description_;
-    FontFace* face_ = nullptr; // owned by the face cache
+    std::shared_ptr<FontFace> face_; // shared with the face cache
 };
 
 // The logical font of a stock font index.

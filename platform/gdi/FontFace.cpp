@@ -74,8 +74,8 @@ Glyph Slanted(const Glyph& glyph) {
 
 } // namespace
 
-FontFace::FontFace(FontLibrary& library, const LOGFONT& description)
-    : library_(library), description_(description) {
+FontFace::FontFace(std::shared_ptr<const FontRoot> root, const LOGFONT& description)
+    : root_(std::move(root)), description_(description) {
     Open();
     ComputeMetrics();
 }
@@ -97,7 +97,7 @@ bool FontFace::Matches(const LOGFONT& d) const {
 }
 
 void FontFace::Open() {
-    FcConfig* config = library_.Config();
+    FcConfig* config = root_->Config();
     if (!config)
         return;
     FcPattern* pattern = FcPatternCreate();
@@ -149,8 +149,7 @@ FT_Face FontFace::OpenFace(std::size_t index) {
         return nullptr;
     FcPatternGetInteger(fonts_->fonts[index], FC_INDEX, 0, &faceIndex);
     FT_Face face = nullptr;
-    if (FT_New_Face(library_.FreeType(), reinterpret_cast<const char*>(file), faceIndex, &face) !=
-        0)
+    if (FT_New_Face(root_->FreeType(), reinterpret_cast<const char*>(file), faceIndex, &face) != 0)
         return nullptr;
     if (FT_IS_SCALABLE(face)) {
         FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixelSize_));

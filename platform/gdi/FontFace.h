@@ -21,7 +21,7 @@ struct _FcCharSet;
 
 namespace win {
 
-class FontLibrary;
+class FontRoot;
 
 struct Glyph {
     int left = 0; // from the pen position to the first column
@@ -34,7 +34,7 @@ struct Glyph {
 
 class FontFace {
 public:
-    FontFace(FontLibrary& library, const LOGFONT& description);
+    FontFace(std::shared_ptr<const FontRoot> root, const LOGFONT& description);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
@@ -63,7 +63,7 @@ private:
     Glyph Render(char32_t c);
     void ComputeMetrics();
 
-    FontLibrary& library_;
+    std::shared_ptr<const FontRoot> root_;
     LOGFONT description_;
     int pixelSize_ = 12;
     bool syntheticBold_ = false;

@@ -1,9 +1,11 @@
 #include "platform/gdi/Text.h"
 
 #include "GdiTestSupport.h"
+#include "platform/gdi/FontLibrary.h"
 #include "platform/gdi/Surface.h"
 
 #include <cstring>
+#include <string>
 
 namespace gditest {
 namespace {
@@ -301,6 +303,29 @@ TEST_F(GdiTest, GlyphsDrawTheSameFromTheCache) {
     TextOut(second.dc(), 0, 0, text, int(std::strlen(text)));
     TextOut(second.dc(), 0, 0, text, int(std::strlen(text)));
     EXPECT_EQ(first.Rows(80, 20, kInk), second.Rows(80, 20, kInk));
+}
+
+// A program trying many face names: the cache keeps a bounded number of faces
+// nobody uses, while a font still selected keeps its face and draws the same.
+TEST_F(GdiTest, FaceCacheStaysBoundedAndKeepsFacesInUse) {
+    TextCanvas held(80, 20);
+    const char* text = "节目表 Program";
+    TextOut(held.dc(), 0, 0, text, int(std::strlen(text)));
+    const auto before = held.Rows(80, 20, kInk);
+    const std::size_t kept = FontLibrary::kUnusedFacesKept;
+    for (std::size_t i = 0; i < kept + 24; ++i) {
+        const std::string name = "Telvora Face " + std::to_string(i);
+        HFONT font =
+            CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, name.c_str());
+        MemoryCanvas canvas(20, 20);
+        HGDIOBJ old = SelectObject(canvas.dc(), font);
+        TextOut(canvas.dc(), 0, 0, "A", 1);
+        SelectObject(canvas.dc(), old);
+        DeleteObject(font);
+    }
+    EXPECT_LT(FontLibrary::Instance().CachedFaces(), kept + 8);
+    TextOut(held.dc(), 0, 0, text, int(std::strlen(text)));
+    EXPECT_EQ(held.Rows(80, 20, kInk), before);
 }
 
 } // namespace
