@@ -137,6 +137,19 @@ bool IsContextMenuKey(UINT message, WPARAM key) {
     return message == WM_SYSKEYDOWN && key == WPARAM(VK_F10) && (GetKeyState(VK_SHIFT) & 0x8000);
 }
 
+// A lone Alt (or F10) press and release selects the menu bar; a key or a
+// click in between, as in Alt+letter, cancels it.
+LRESULT OnSysKeyUp(HWND hwnd, WPARAM wParam) {
+    InputState& input = Desktop::Get().Input();
+    const int vk = int(wParam) == VK_LMENU || int(wParam) == VK_RMENU ? VK_MENU : int(wParam);
+    const bool lone = input.loneMenuKey != 0 && input.loneMenuKey == vk;
+    input.loneMenuKey = 0;
+    if (lone)
+        if (HWND top = GetAncestor(hwnd, GA_ROOT))
+            Send(top, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    return 0;
+}
+
 LRESULT OnSysChar(HWND hwnd, WPARAM wParam) {
     HWND top = GetAncestor(hwnd, GA_ROOT);
     if (top == nullptr)
@@ -304,14 +317,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), LPARAM(-1));
         return 0;
     case WM_SYSKEYUP:
-        // A lone Alt press and release selects the menu bar (Shift+F10 asked
-        // for a context menu instead).
+        // Shift+F10 asked for a context menu instead of the menu bar.
         if (wParam == WPARAM(VK_F10) && (GetKeyState(VK_SHIFT) & 0x8000))
             return 0;
-        if (wParam == WPARAM(VK_MENU) || wParam == WPARAM(VK_F10))
-            if (HWND top = GetAncestor(hwnd, GA_ROOT))
-                Send(top, WM_SYSCOMMAND, SC_KEYMENU, 0);
-        return 0;
+        return OnSysKeyUp(hwnd, wParam);
     case WM_SYSCHAR:
         return OnSysChar(hwnd, wParam);
     case WM_SETICON:

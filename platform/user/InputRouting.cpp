@@ -125,14 +125,17 @@ UINT ApplyDoubleClick(UINT message, HWND hwnd, int hit, const MSG& raw) {
     return message;
 }
 
-// False when the click was eaten by the activation.
+// Every press on a window other than the active one asks it (and, through
+// DefWindowProc, its parents) whether to activate its top-level window: a
+// child of the active window is asked too and may still eat the click, as on
+// Windows. False when the click was eaten.
 bool ActivateByClick(HWND hwnd, int hit, UINT message) {
     Desktop& desktop = Desktop::Get();
     Window* window = Find(hwnd);
     if (window == nullptr)
         return false;
     Window& top = desktop.TopLevelOf(*window);
-    if (desktop.Input().active == top.handle)
+    if (desktop.Input().active == hwnd)
         return true;
     const LRESULT answer = Send(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top.handle),
                                 MAKELPARAM(WORD(hit), WORD(message)));
@@ -326,8 +329,29 @@ bool RouteInput(MSG& msg) {
     return false;
 }
 
+bool IsAltKey(int vk) {
+    return vk == VK_MENU || vk == VK_LMENU || vk == VK_RMENU;
+}
+
+// Tracked as messages are taken, not in DefWindowProc, so that Alt+letter
+// cancels the lone Alt even when the application answers the letter itself.
+void NoteMenuKey(InputState& input, const MSG& msg) {
+    const int vk = int(msg.wParam);
+    const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    if (down && (IsAltKey(vk) || vk == VK_F10)) {
+        const bool repeat = (msg.lParam & (LPARAM(1) << 30)) != 0;
+        if (!repeat)
+            input.loneMenuKey = IsAltKey(vk) ? VK_MENU : VK_F10;
+    } else if (down || IsButtonDown(msg.message) || msg.message == WM_NCLBUTTONDOWN ||
+               msg.message == WM_NCRBUTTONDOWN) {
+        input.loneMenuKey = 0;
+    }
+}
+
 void NoteKeyState(const MSG& msg) {
-    auto& keys = Desktop::Get().Input().keys;
+    InputState& input = Desktop::Get().Input();
+    NoteMenuKey(input, msg);
+    auto& keys = input.keys;
     switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:

@@ -34,6 +34,10 @@ struct InputState {
     POINT lastClickPos;
     UINT doubleClickTime = 500;
 
+    // Alt or F10 pressed with no other key or button since: its release enters
+    // the menu bar (0 when none).
+    int loneMenuKey = 0;
+
     // The message being dispatched, for GetMessageTime and GetMessagePos.
     DWORD messageTime = 0;
     POINT messagePos;

@@ -127,6 +127,20 @@ HDC OpenDC(Window& w, OwnedRegion visible, DWORD flags) {
     return hdc;
 }
 
+// WM_NCPAINT carries the region 1 when the whole window is invalid (just shown,
+// sized, its frame changed), as on Windows; else the update region on screen.
+void SendNonClientPaint(const Window& w, HRGN update) {
+    RECT box;
+    if (GetRgnBox(update, &box) == SIMPLEREGION && box == WholeWindow(w)) {
+        Send(w.handle, WM_NCPAINT, 1, 0);
+        return;
+    }
+    OwnedRegion screen = OwnedRegion::CopyOf(update);
+    const POINT origin = WindowScreenOrigin(w);
+    OffsetRgn(screen.Get(), origin.x, origin.y);
+    Send(w.handle, WM_NCPAINT, reinterpret_cast<WPARAM>(screen.Get()), 0);
+}
+
 void MarkForPresentation(Window& top, const RECT& changed) {
     RECT merged;
     UnionRect(&merged, &top.presentPending, &changed);
@@ -184,10 +198,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     w->eraseNeeded = false;
     w->internalPaint = false;
     if (frame && update) {
-        OwnedRegion screen = OwnedRegion::CopyOf(update.Get());
-        const POINT origin = WindowScreenOrigin(*w);
-        OffsetRgn(screen.Get(), origin.x, origin.y);
-        Send(hwnd, WM_NCPAINT, reinterpret_cast<WPARAM>(screen.Get()), 0);
+        SendNonClientPaint(*w, update.Get());
         if ((w = Find(hwnd)) == nullptr)
             return nullptr;
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace win::test {
 namespace {
@@ -108,6 +109,61 @@ TEST_F(MessageSequenceTest, MovingAndSizingSendMoveAndSizeThroughWindowPosChange
     RECT r;
     GetWindowRect(main, &r);
     EXPECT_EQ(r, (RECT{20, 20, 170, 140}));
+}
+
+// WM_NCPAINT as a skinner's frame painter reads it: "whole" for the region 1,
+// which Windows sends when the whole window is invalid, else the update
+// region's bounds on screen.
+std::vector<std::string> nonClientPaints;
+WNDPROC beforeNonClientRecorder = nullptr;
+
+LRESULT NonClientPaintRecorder(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCPAINT) {
+        RECT box{};
+        if (wParam != 1)
+            GetRgnBox(reinterpret_cast<HRGN>(wParam), &box);
+        nonClientPaints.push_back(
+            wParam == 1 ? "whole"
+                        : std::to_string(box.left) + "," + std::to_string(box.top) + "," +
+                              std::to_string(box.right) + "," + std::to_string(box.bottom));
+    }
+    return CallWindowProc(beforeNonClientRecorder, hwnd, message, wParam, lParam);
+}
+
+TEST_F(MessageSequenceTest, NonClientPaintGetsTheWholeFrameOrTheUpdateRegion) {
+    HWND main = Create("main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{10, 10, 310, 210});
+    beforeNonClientRecorder = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtr(main, GWL_WNDPROC, LONG_PTR(NonClientPaintRecorder)));
+    nonClientPaints.clear();
+    // A corner of the frame and client area: client (-4, -4)-(20, 20) on screen.
+    RECT corner{-4, -4, 20, 20};
+    POINT screen[2] = {{corner.left, corner.top}, {corner.right, corner.bottom}};
+    MapWindowPoints(main, nullptr, screen, 2);
+    const std::string cornerOnScreen =
+        std::to_string(screen[0].x) + "," + std::to_string(screen[0].y) + "," +
+        std::to_string(screen[1].x) + "," + std::to_string(screen[1].y);
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        std::string expected;
+    } cases[] = {
+        {"shown", [] {}, "whole"},
+        {"frame changed",
+         [&] {
+             SetWindowPos(main, nullptr, 0, 0, 0, 0,
+                          SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+         },
+         "whole"},
+        {"sized", [&] { MoveWindow(main, 10, 10, 320, 220, TRUE); }, "whole"},
+        {"part of the frame",
+         [&] { RedrawWindow(main, &corner, nullptr, RDW_INVALIDATE | RDW_FRAME); }, cornerOnScreen},
+    };
+    for (const auto& c : cases) {
+        nonClientPaints.clear();
+        c.change();
+        display->Run();
+        EXPECT_EQ(nonClientPaints, std::vector<std::string>{c.expected}) << c.name;
+    }
 }
 
 // A subclass chain as skinners build it: each procedure passes on to the one it
