@@ -88,6 +88,38 @@ TEST_F(MessageBoxTest, BoxIsAModalDialogOwnedByTheActiveWindow) {
     EXPECT_EQ(FindWindow("#32770", nullptr), nullptr);
 }
 
+// Programs close a box from outside with a command that names no control
+// (lParam 0); the box ends with that button and gives its owner back.
+TEST_F(MessageBoxTest, CommandsWithoutAControlEndTheBox) {
+    const struct {
+        const char* name;
+        UINT type;
+        std::function<void(HWND)> send;
+        int expected;
+    } cases[] = {
+        {"posted OK", MB_OK, [](HWND box) { PostMessage(box, WM_COMMAND, IDOK, 0); }, IDOK},
+        {"sent No", MB_YESNO, [](HWND box) { SendMessage(box, WM_COMMAND, IDNO, 0); }, IDNO},
+        {"Cancel with a Cancel button", MB_RETRYCANCEL,
+         [](HWND box) { PostMessage(box, WM_COMMAND, IDCANCEL, 0); }, IDCANCEL},
+        {"Cancel on a lone OK", MB_OK, [](HWND box) { PostMessage(box, WM_COMMAND, IDCANCEL, 0); },
+         IDOK},
+        {"Cancel and a foreign id cannot answer Yes/No", MB_YESNO,
+         [](HWND box) {
+             PostMessage(box, WM_COMMAND, IDCANCEL, 0);
+             PostMessage(box, WM_COMMAND, IDOK, 0);
+             PostMessage(box, WM_COMMAND, IDYES, 0);
+         },
+         IDYES},
+    };
+    for (const auto& c : cases) {
+        Script({[&] { c.send(Box()); }});
+        EXPECT_EQ(MessageBox(owner, "text", "caption", c.type), c.expected) << c.name;
+        EXPECT_FALSE(ranOut) << c.name;
+        EXPECT_TRUE(IsWindowEnabled(owner)) << c.name;
+        EXPECT_EQ(GetActiveWindow(), owner) << c.name;
+    }
+}
+
 TEST_F(MessageBoxTest, ClosingTheOwnerSideWithQuitEndsTheBoxAndKeepsTheQuit) {
     Script({[] { PostQuitMessage(3); }});
     EXPECT_EQ(MessageBox(owner, "text", "caption", MB_OKCANCEL), 0);

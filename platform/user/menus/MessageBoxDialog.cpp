@@ -3,7 +3,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Icons.h"
 #include "platform/gdi/Text.h"
-#include "platform/user/Dispatch.h"
+#include "platform/user/ModalLoop.h"
 #include "platform/user/Rects.h"
 #include "platform/user/controls/StandardControls.h"
 
@@ -149,8 +149,10 @@ LRESULT MessageBoxDialog::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 LRESULT MessageBoxDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && lParam != 0)
-            End(int(LOWORD(wParam)));
+        // A click, or a command sent or posted with no control (lParam 0), as
+        // programs close a box from outside.
+        if (HIWORD(wParam) == BN_CLICKED)
+            EndByCommand(int(LOWORD(wParam)));
         return 0;
     case WM_CLOSE:
         if (const int escape = EscapeResult(boxButtons_))
@@ -251,6 +253,18 @@ void MessageBoxDialog::End(int id) {
     done_ = true;
 }
 
+// A button's id ends the box; IDCANCEL does what Escape does.
+void MessageBoxDialog::EndByCommand(int id) {
+    for (const BoxButton& button : boxButtons_)
+        if (button.id == id) {
+            End(id);
+            return;
+        }
+    if (id == IDCANCEL)
+        if (const int escape = EscapeResult(boxButtons_))
+            End(escape);
+}
+
 // Enter, Escape, Tab, the arrows and mnemonics, as a dialog handles them
 // before its controls see them.
 bool MessageBoxDialog::HandleDialogKey(const MSG& msg) {
@@ -293,53 +307,18 @@ bool MessageBoxDialog::HandleDialogKey(const MSG& msg) {
 
 // The owner, or with MB_TASKMODAL every enabled top-level window of the
 // thread, is disabled while the box runs.
-std::vector<HWND> MessageBoxDialog::DisableOwners() const {
-    std::vector<HWND> windows;
-    if (type_ & MB_TASKMODAL) {
-        for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT))
-            if (IsWindowEnabled(w) && w != box_)
-                windows.push_back(w);
-    } else if (owner_ != nullptr && IsWindowEnabled(owner_)) {
-        windows.push_back(owner_);
-    }
-    for (HWND w : windows)
-        EnableWindow(w, FALSE);
-    return windows;
-}
-
 int MessageBoxDialog::Run() {
     if (!Create())
         return 0;
-    const std::vector<HWND> disabled = DisableOwners();
-    ShowWindow(box_, SW_SHOW);
-    SetActiveWindow(box_);
-    Focus(focus_);
-    MSG msg;
-    while (!done_ && IsWindow(box_)) {
-        if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (owner_ != nullptr)
-                Send(owner_, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(box_));
-            if (!done_ && !PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE))
-                WaitMessage();
-            continue;
-        }
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(int(msg.wParam)); // for the outer loop
-            break;
-        }
-        if (CallMsgFilter(&msg, MSGF_MESSAGEBOX) || HandleDialogKey(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-    // The owner is enabled before the box goes, so activation returns to it.
-    for (HWND w : disabled)
-        if (IsWindow(w))
-            EnableWindow(w, TRUE);
+    ModalLoop loop;
+    loop.window = box_;
+    loop.owner = owner_;
+    loop.scope = (type_ & MB_TASKMODAL) ? ModalScope::Thread : ModalScope::Owner;
+    loop.filterCode = MSGF_MESSAGEBOX;
+    loop.preTranslate = [this](const MSG& msg) { return HandleDialogKey(msg); };
+    RunModalLoop(loop, [this] { return done_; });
     if (IsWindow(box_))
         DestroyWindow(box_);
-    if (owner_ != nullptr && IsWindow(owner_))
-        SetActiveWindow(owner_);
     return result_;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The window and modal loop behind MessageBox.
+// The window behind MessageBox, run in the thread's modal loop.
 
 #include "platform/user/menus/MessageBox.h"
 
@@ -37,7 +37,7 @@ private:
     void Focus(HWND button);
     void Press(HWND button);
     void End(int id);
-    std::vector<HWND> DisableOwners() const;
+    void EndByCommand(int id);
 
     HWND owner_;
     std::string text_;
