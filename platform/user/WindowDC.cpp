@@ -80,7 +80,9 @@ void ExcludeSiblingsAbove(OwnedRegion& region, const RECT& bounds, const Window&
     }
 }
 
-OwnedRegion VisibleRegion(Window& w, DWORD flags) {
+enum class ChildPixels { ByStyle, Clip, Keep };
+
+OwnedRegion VisibleRegion(Window& w, DWORD flags, ChildPixels children = ChildPixels::ByStyle) {
     Desktop& desktop = Desktop::Get();
     if (!IsShown(w))
         return OwnedRegion::Empty();
@@ -97,7 +99,10 @@ OwnedRegion VisibleRegion(Window& w, DWORD flags) {
         region.Combine(SurfaceRectOf(*c->parent, c->parent->client), RGN_AND);
         IntersectWindowRegion(region, *c->parent);
     }
-    if ((w.style & WS_CLIPCHILDREN) || (flags & DCX_CLIPCHILDREN))
+    const bool clipChildren = children == ChildPixels::Clip ||
+                              (children == ChildPixels::ByStyle &&
+                               ((w.style & WS_CLIPCHILDREN) || (flags & DCX_CLIPCHILDREN)));
+    if (clipChildren)
         for (const Window* child : w.children)
             if (child->IsVisible())
                 ExcludeWindow(region, bounds, *child);
@@ -147,7 +152,49 @@ void MarkForPresentation(Window& top, const RECT& changed) {
     top.presentPending = merged;
 }
 
+// Copies the pixels of `target` (surface coordinates) from `offset` away,
+// through a copy of their source, as source and destination may overlap.
+void MoveSurfacePixels(Window& top, HRGN target, POINT offset) {
+    RECT box;
+    GetRgnBox(target, &box);
+    const int width = RectWidth(box);
+    const int height = RectHeight(box);
+    const HDC source = CreateSurfaceDC(*top.surface, POINT{0, 0}, nullptr);
+    const HDC copy = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateBitmap(width, height, 1, 32, nullptr);
+    const HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, source, box.left - offset.x, box.top - offset.y, SRCCOPY);
+    const HDC destination = CreateSurfaceDC(*top.surface, POINT{0, 0}, target);
+    BitBlt(destination, box.left, box.top, width, height, copy, 0, 0, SRCCOPY);
+    DeleteDC(destination);
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    DeleteDC(source);
+    MarkForPresentation(top, box);
+}
+
 } // namespace
+
+OwnedRegion ScrollClientPixels(Window& w, const RECT& area, const RECT& clipArea, POINT offset,
+                               bool withChildren) {
+    Window& top = Desktop::Get().TopLevelOf(w);
+    if (!top.surface)
+        return OwnedRegion::Empty();
+    const POINT surface = SurfaceOrigin(w);
+    const POINT client{surface.x + w.client.left, surface.y + w.client.top};
+    const OwnedRegion visible =
+        VisibleRegion(w, 0, withChildren ? ChildPixels::Keep : ChildPixels::Clip);
+    OwnedRegion target = OwnedRegion::CopyOf(visible.Get());
+    target.Combine(Offset(area, client.x, client.y), RGN_AND);
+    OffsetRgn(target.Get(), offset.x, offset.y);
+    target.Combine(visible.Get(), RGN_AND);
+    target.Combine(Offset(clipArea, client.x, client.y), RGN_AND);
+    if (!target.IsEmpty())
+        MoveSurfacePixels(top, target.Get(), offset);
+    OffsetRgn(target.Get(), -client.x, -client.y);
+    return target;
+}
 
 HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags) {
     Window* w = hwnd == nullptr ? nullptr : Find(hwnd);

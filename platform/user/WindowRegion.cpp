@@ -1,6 +1,7 @@
 // Window regions and scrolling of window contents.
 
 #include "platform/user/Desktop.h"
+#include "platform/user/PaintInternals.h"
 #include "platform/user/Painting.h"
 #include "platform/user/Rects.h"
 #include "platform/user/WinUser.h"
@@ -35,40 +36,64 @@ int GetWindowRgn(HWND hwnd, HRGN region) {
     return CombineRgn(region, w->windowRegion.Get(), nullptr, RGN_COPY);
 }
 
-// The contents are not moved pixel by pixel: the whole scrolled area is
-// invalidated and repainted at its new place, which gives the same picture.
+namespace {
+
+// Children touching the scrolled area move with it; their pixels moved already.
+void MoveChildren(Window& w, const RECT& area, int dx, int dy) {
+    std::vector<HWND> children;
+    for (const Window* child : w.children) {
+        RECT overlap;
+        if (IntersectRect(&overlap, &child->rect, &area))
+            children.push_back(child->handle);
+    }
+    for (HWND child : children)
+        if (const Window* c = Desktop::Get().Find(child))
+            SetWindowPos(child, nullptr, c->rect.left + dx, c->rect.top + dy, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
+} // namespace
+
+// The pixels move on the surface; only what they uncover (or what could not be
+// moved because its source was hidden) is invalid, and any part already
+// waiting to be painted moves along.
 int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
                    RECT* updateRect, UINT flags) {
-    const Window* w = Desktop::Get().Find(hwnd);
+    Window* w = Desktop::Get().Find(hwnd);
     if (w == nullptr)
         return RGN_ERROR;
-    RECT area{0, 0, RectWidth(w->client), RectHeight(w->client)};
+    const RECT client{0, 0, RectWidth(w->client), RectHeight(w->client)};
+    RECT area = client;
     if (scroll != nullptr)
         IntersectRect(&area, &area, scroll);
+    RECT clipArea = client;
     if (clip != nullptr)
-        IntersectRect(&area, &area, clip);
-    if (flags & SW_SCROLLCHILDREN) {
-        std::vector<HWND> children;
-        for (const Window* child : w->children)
-            children.push_back(child->handle);
-        for (HWND child : children) {
-            const Window* c = Desktop::Get().Find(child);
-            if (c == nullptr)
-                continue;
-            if (scroll == nullptr || Contains(*scroll, POINT{c->rect.left, c->rect.top}))
-                SetWindowPos(child, nullptr, c->rect.left + dx, c->rect.top + dy, 0, 0,
-                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
+        IntersectRect(&clipArea, &clipArea, clip);
+    const bool withChildren = (flags & SW_SCROLLCHILDREN) != 0;
+    const OwnedRegion moved = ScrollClientPixels(*w, area, clipArea, POINT{dx, dy}, withChildren);
+    OwnedRegion invalid = OwnedRegion::Rect(area);
+    invalid.Combine(Offset(area, dx, dy), RGN_OR);
+    invalid.Combine(clipArea, RGN_AND);
+    invalid.Combine(moved.Get(), RGN_DIFF);
+    OwnedRegion pending = OwnedRegion::Empty();
+    if (GetUpdateRgn(hwnd, pending.Get(), FALSE) > NULLREGION) {
+        pending.Combine(area, RGN_AND);
+        OffsetRgn(pending.Get(), dx, dy);
+        pending.Combine(clipArea, RGN_AND);
+        invalid.Combine(pending.Get(), RGN_OR);
     }
+    if (withChildren)
+        MoveChildren(*w, area, dx, dy);
     if (update != nullptr)
-        SetRectRgn(update, area.left, area.top, area.right, area.bottom);
+        CombineRgn(update, invalid.Get(), nullptr, RGN_COPY);
     if (updateRect != nullptr)
-        *updateRect = area;
-    if (flags & SW_INVALIDATE)
-        RedrawWindow(hwnd, &area, nullptr,
+        *updateRect = invalid.Box();
+    if ((flags & SW_INVALIDATE) && IsWindow(hwnd))
+        RedrawWindow(hwnd, nullptr, invalid.Get(),
                      RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0) |
-                         ((flags & SW_SCROLLCHILDREN) ? RDW_ALLCHILDREN : 0));
-    return IsRectEmpty(&area) ? NULLREGION : SIMPLEREGION;
+                         (withChildren ? RDW_ALLCHILDREN : 0));
+    RECT box;
+    return GetRgnBox(invalid.Get(), &box);
 }
 
 BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip) {

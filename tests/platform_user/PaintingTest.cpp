@@ -258,20 +258,106 @@ TEST_F(PaintingTest, SetRedrawFalseHoldsPaintingUntilTurnedBackOn) {
     EXPECT_EQ(paints, before + 1);
 }
 
-TEST_F(PaintingTest, ScrollWindowExMovesChildrenAndRepaintsTheArea) {
-    HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 100, 100}, kRed);
-    HWND child = Solid(WS_CHILD | WS_VISIBLE, RECT{10, 10, 30, 30}, kBlue, top);
+// The shade of each row that PaintRows draws.
+COLORREF RowColor(int y) {
+    return RGB(y, 255 - y, 128);
+}
+
+// Paints every client row of `hwnd` in its own shade, past the window procedure.
+void PaintRows(HWND hwnd) {
+    HDC hdc = GetDC(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    for (int y = 0; y < client.bottom; ++y) {
+        HBRUSH brush = CreateSolidBrush(RowColor(y));
+        RECT row{0, y, client.right, y + 1};
+        FillRect(hdc, &row, brush);
+        DeleteObject(brush);
+    }
+    ReleaseDC(hwnd, hdc);
+}
+
+TEST_F(PaintingTest, ScrollWindowExMovesPixelsAndInvalidatesWhatTheyUncover) {
+    const RECT upperHalf{0, 0, 100, 50};
+    const struct {
+        const char* name;
+        int dy;
+        const RECT* scroll;
+        const RECT* clip;
+        RECT update;
+        int sampleRow, sourceRow; // sampleRow now shows what sourceRow showed
+    } cases[] = {
+        {"whole client up", -5, nullptr, nullptr, {0, 95, 100, 100}, 10, 15},
+        {"whole client down", 7, nullptr, nullptr, {0, 0, 100, 7}, 90, 83},
+        {"scroll rectangle spills below it", 10, &upperHalf, nullptr, {0, 0, 100, 10}, 55, 45},
+        {"clip rectangle holds the pixels", 10, nullptr, &upperHalf, {0, 0, 100, 10}, 49, 39},
+        {"clip rectangle keeps the rest", 10, nullptr, &upperHalf, {0, 0, 100, 10}, 60, 60},
+    };
+    for (const auto& c : cases) {
+        HWND top = Solid(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100}, kRed);
+        display->Run();
+        PaintRows(top);
+        RECT update;
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_EQ(ScrollWindowEx(top, 0, c.dy, c.scroll, c.clip, region, &update, 0), SIMPLEREGION)
+            << c.name;
+        EXPECT_EQ(update, c.update) << c.name;
+        RECT box;
+        GetRgnBox(region, &box);
+        DeleteObject(region);
+        EXPECT_EQ(box, c.update) << c.name;
+        EXPECT_EQ(At(top, 50, c.sampleRow), Pixel(RowColor(c.sourceRow))) << c.name;
+        // Without SW_INVALIDATE nothing is left to paint.
+        EXPECT_FALSE(GetUpdateRect(top, &box, FALSE)) << c.name;
+        DestroyWindow(top);
+    }
+}
+
+TEST_F(PaintingTest, ScrollWindowExRepaintsOnlyTheUncoveredStrip) {
+    HWND top = Solid(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100}, kRed);
     display->Run();
+    PaintRows(top);
+    const int before = paints;
+    ScrollWindowEx(top, 0, -5, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
     RECT update;
-    ScrollWindowEx(top, 0, -5, nullptr, nullptr, nullptr, &update,
-                   SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
-    RECT r;
-    GetWindowRect(child, &r);
-    EXPECT_EQ(r, (RECT{10, 5, 30, 25}));
-    EXPECT_EQ(update, (RECT{0, 0, 100, 100}));
-    const Surface s = display->Capture(top);
-    EXPECT_EQ(s.Row(7)[20], Pixel(kBlue));
-    EXPECT_EQ(s.Row(27)[20], Pixel(kRed));
+    ASSERT_TRUE(GetUpdateRect(top, &update, FALSE));
+    EXPECT_EQ(update, (RECT{0, 95, 100, 100}));
+    display->Run();
+    EXPECT_EQ(paints, before + 1);
+    EXPECT_EQ(At(top, 50, 97), Pixel(kRed)) << "the strip is painted";
+    EXPECT_EQ(At(top, 50, 94), Pixel(RowColor(99))) << "the rest keeps its moved pixels";
+    EXPECT_TRUE(display->WritePng(top, "scroll_window_ex.png"));
+}
+
+// Children stay put and keep their pixels unless SW_SCROLLCHILDREN moves them
+// with theirs; parent pixels hidden under a child cannot be moved and are
+// invalid at their destination.
+TEST_F(PaintingTest, ScrollWindowExWithAndWithoutTheChildren) {
+    for (const bool withChildren : {false, true}) {
+        SCOPED_TRACE(withChildren ? "SW_SCROLLCHILDREN" : "children stay");
+        HWND top = Solid(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 100, 100}, kRed);
+        HWND child = Solid(WS_CHILD | WS_VISIBLE, RECT{10, 10, 30, 30}, kBlue, top);
+        display->Run();
+        PaintRows(top);
+        const int before = paints;
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        ScrollWindowEx(top, 0, -5, nullptr, nullptr, region, nullptr,
+                       withChildren ? SW_SCROLLCHILDREN : 0);
+        RECT r;
+        GetWindowRect(child, &r);
+        EXPECT_EQ(r, withChildren ? (RECT{10, 5, 30, 25}) : (RECT{10, 10, 30, 30}));
+        EXPECT_EQ(paints, before) << "moved, not repainted";
+        EXPECT_EQ(At(top, 20, 7), Pixel(withChildren ? kBlue : RowColor(7)));
+        EXPECT_EQ(At(top, 20, 27), Pixel(withChildren ? RowColor(32) : kBlue));
+        EXPECT_EQ(At(top, 50, 27), Pixel(RowColor(32)));
+        // Beside the child, or under where it was: the parent's moved pixels.
+        EXPECT_EQ(At(top, 20, 31), Pixel(RowColor(36)));
+        // Without the children, what lay under the child cannot come up.
+        EXPECT_EQ(PtInRegion(region, 20, 7) != FALSE, !withChildren);
+        EXPECT_TRUE(PtInRegion(region, 50, 97));
+        DeleteObject(region);
+        DestroyWindow(top);
+    }
 }
 
 } // namespace
