@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace win {
 
@@ -43,15 +44,22 @@ void FillRectGradient(DeviceContext& dc, const TRIVERTEX& v0, const TRIVERTEX& v
     const long long extent = vertical ? rect.bottom - rect.top : rect.right - rect.left;
     const PixelView target = dc.Target();
     RowEditor editor(target);
+    // Across the rows of a horizontal gradient the colours repeat: each part's
+    // row is shaded once (into a buffer kept for the thread) and copied.
+    thread_local std::vector<std::uint32_t> shades;
     dc.Clip().ForEachPart(rect, [&](const RECT& part) {
         const int n = part.right - part.left;
+        if (!vertical) {
+            shades.resize(std::max(shades.size(), std::size_t(n)));
+            for (int i = 0; i < n; ++i)
+                shades[std::size_t(i)] = Lerp(from, to, part.left + i - rect.left, extent);
+        }
         for (int row = part.top; row < part.bottom; ++row) {
             std::uint32_t* out = editor.Open(row, part.left, n);
             if (vertical)
                 std::fill(out, out + n, Lerp(from, to, row - rect.top, extent));
             else
-                for (int i = 0; i < n; ++i)
-                    out[i] = Lerp(from, to, part.left + i - rect.left, extent);
+                std::copy_n(shades.begin(), n, out);
             editor.Commit();
         }
     });
