@@ -117,7 +117,8 @@ TEST_F(GdiTest, GradientFillShadesAcrossTheRectangle) {
     ASSERT_TRUE(GradientFill(parts.dc(), v, 2, &r, 1, GRADIENT_FILL_RECT_H));
     EXPECT_EQ(parts.At(3, 2), RGB(191, 0, 63));
     EXPECT_EQ(parts.At(1, 3), RGB(63, 0, 191));
-    EXPECT_EQ(parts.At(2, 2), RGB(255, 255, 255));
+    SelectClipRgn(parts.dc(), nullptr);
+    EXPECT_EQ(parts.At(2, 2), RGB(255, 255, 255)) << "the excluded middle";
     ASSERT_TRUE(GradientFill(c.dc(), v, 2, &r, 1, GRADIENT_FILL_RECT_V));
     EXPECT_EQ(c.At(3, 0), RGB(0, 0, 255));
     EXPECT_EQ(c.At(0, 2), RGB(127, 0, 127));
