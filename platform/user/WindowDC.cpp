@@ -14,6 +14,7 @@
 #include "platform/user/WindowTree.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace win {
@@ -109,9 +110,11 @@ OwnedRegion VisibleRegion(Window& w, DWORD flags, ChildPixels children = ChildPi
     return region;
 }
 
-// Regions handed to GetDCEx are in screen coordinates.
+// Regions handed to GetDCEx are in screen coordinates. The region 1 of a
+// whole-frame WM_NCPAINT, passed on as is, stands for no limit.
 void ApplyCallerRegion(OwnedRegion& region, const Window& w, HRGN clip, DWORD flags) {
-    if (clip == nullptr || !(flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN)))
+    if (reinterpret_cast<std::uintptr_t>(clip) <= 1 ||
+        !(flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN)))
         return;
     const POINT topOrigin = WindowScreenOrigin(Desktop::Get().TopLevelOf(const_cast<Window&>(w)));
     OwnedRegion local = OwnedRegion::CopyOf(clip);

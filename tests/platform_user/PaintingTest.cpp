@@ -240,6 +240,13 @@ TEST_F(PaintingTest, WindowDCIntersectedWithTheNonClientPaintRegion) {
     EXPECT_EQ(s.Row(0)[0], Pixel(kBlue)) << "a window DC reaches the frame";
     EXPECT_EQ(s.Row(50)[40], Pixel(kBlue));
     EXPECT_EQ(s.Row(50)[60], Pixel(kRed)) << "outside the region nothing changes";
+    // The region 1 of a whole-frame WM_NCPAINT, passed on, limits nothing.
+    hdc = GetDCEx(top, reinterpret_cast<HRGN>(1), DCX_WINDOW | DCX_INTERSECTRGN | DCX_CACHE);
+    HBRUSH green = CreateSolidBrush(kGreen);
+    FillRect(hdc, &everything, green);
+    ReleaseDC(top, hdc);
+    DeleteObject(green);
+    EXPECT_EQ(display->Capture(top).Row(99)[99], Pixel(kGreen));
 }
 
 TEST_F(PaintingTest, SetRedrawFalseHoldsPaintingUntilTurnedBackOn) {
