@@ -1,0 +1,38 @@
+#pragma once
+// The data the catalogue benchmarks run on: listing trees of many channel files
+// with names the rules act on, and long schedule files in each encoding.
+
+#include <string>
+
+namespace catalogue_bench {
+
+// A tree of `folders` folders (50 categories with a level of subfolders
+// beneath, as packages have) of `filesPerFolder` files each; made on first use,
+// removed at exit.
+const std::string& ListingTree(int folders, int filesPerFolder);
+
+enum class Encoding { Utf8, Gbk, Utf16Le };
+
+// `lines` lines "19:30 新闻联播 ..." with CR LF line ends.
+std::string ScheduleBytes(Encoding encoding, int lines);
+
+// A 10,000-line GBK schedule file, removed with the object.
+class ScheduleFile {
+public:
+    ScheduleFile();
+    ~ScheduleFile();
+    ScheduleFile(const ScheduleFile&) = delete;
+    ScheduleFile& operator=(const ScheduleFile&) = delete;
+    const std::string& Path() const { return FPath; }
+
+private:
+    std::string FPath;
+};
+
+// find(1) walking and printing the tree, as a whole process; false when it
+// failed.
+bool RunFind(const std::string& root);
+// CPU seconds used by ended child processes so far.
+double ChildrenCpuSeconds();
+
+} // namespace catalogue_bench
