@@ -2,9 +2,12 @@
 # platform/kernel/Resource.h (FindResource, LoadResource, SizeofResource,
 # LockResource) looks up by type and name, without regard to case.
 #
-#   telvora_add_resources(<exe> ENTRIES <TYPE> <NAME> <FILE> [<TYPE> <NAME> <FILE>]...)
+#   telvora_add_resources(<exe> [BUILT_BY <target>] ENTRIES <TYPE> <NAME> <FILE> [<TYPE> <NAME> <FILE>]...)
 #       Embeds each FILE (absolute, or relative to the calling folder) under TYPE
-#       and NAME. May be called several times for one executable.
+#       and NAME. May be called several times for one executable. BUILT_BY names
+#       the target that makes the files at build time: they need not exist yet,
+#       and the executable is built after that target (the assembler reads the
+#       files by name and knows nothing of their producer).
 #   telvora_embed_7z(<exe>)
 #       Embeds the 7-Zip library as type "dll", name "7z".
 #
@@ -22,7 +25,7 @@ function(_telvora_asm_quote out text)
 endfunction()
 
 function(telvora_add_resources target)
-  cmake_parse_arguments(R "" "" "ENTRIES" ${ARGN})
+  cmake_parse_arguments(R "" "BUILT_BY" "ENTRIES" ${ARGN})
   list(LENGTH R_ENTRIES count)
   math(EXPR remainder "${count} % 3")
   if(count EQUAL 0 OR NOT remainder EQUAL 0)
@@ -52,7 +55,7 @@ function(telvora_add_resources target)
     list(GET R_ENTRIES ${ni} name)
     list(GET R_ENTRIES ${fi} file)
     get_filename_component(file "${file}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-    if(NOT EXISTS "${file}")
+    if(NOT EXISTS "${file}" AND NOT R_BUILT_BY)
       message(FATAL_ERROR "telvora_add_resources(${target}): resource ${type}/${name}: no file ${file}")
     endif()
     list(APPEND files "${file}")
@@ -81,6 +84,9 @@ function(telvora_add_resources target)
   file(GENERATE OUTPUT "${source}" CONTENT "${content}")
   set_source_files_properties("${source}" PROPERTIES GENERATED TRUE OBJECT_DEPENDS "${files}")
   target_sources(${target} PRIVATE "${source}")
+  if(R_BUILT_BY)
+    add_dependencies(${target} ${R_BUILT_BY})
+  endif()
 endfunction()
 
 function(telvora_embed_7z target)
