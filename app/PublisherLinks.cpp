@@ -1,5 +1,7 @@
 #include "app/PublisherLinks.h"
 
+#include "platform/shell/ShellExecute.h"
+
 namespace {
 
 constexpr std::string_view kPublisherHost = TELVORA_PUBLISHER_HOST;
@@ -25,4 +27,8 @@ std::string OnlineVersionLink(std::string_view versionText) {
 
 std::string_view PackageUrl() {
     return kPackageUrl;
+}
+
+void OpenLink(win::HWND owner, const std::string& link) {
+    win::ShellExecute(owner, "open", link, "", "", win::SW_SHOWNORMAL);
 }

@@ -3,9 +3,15 @@
 // directly by the version text, and the data package's address. The hosts are
 // set when the program is built (TELVORA_PUBLISHER_HOST, TELVORA_PACKAGE_URL).
 
+#include "platform/shell/ShellTypes.h"
+
 #include <string>
 #include <string_view>
 
 std::string OfficialSiteLink(std::string_view versionText);
 std::string OnlineVersionLink(std::string_view versionText);
 std::string_view PackageUrl();
+
+// Asks the desktop to open the link in the user's browser, owned by owner. Not
+// waited for, and a failure is not the caller's concern.
+void OpenLink(win::HWND owner, const std::string& link);
