@@ -3,6 +3,8 @@
 
 #include "ControlTestSupport.h"
 
+#include <algorithm>
+
 namespace win::test {
 namespace {
 
@@ -191,6 +193,67 @@ TEST_F(CommonControlsTest, HeaderItemsRectsAndClicks) {
     EXPECT_EQ(SendMessage(header, HDM_GETIMAGELIST, 0, 0), 0);
     Click(header, 100, 10);
     EXPECT_EQ(Take(), (std::vector<Notification>{{7, HDN_ITEMCLICK}}));
+}
+
+// A divider drag resizes the heading live; the parent may refuse or narrow it.
+TEST_F(CommonControlsTest, HeaderDividerDragResizesWithTrackNotifications) {
+    HWND header = Create(WC_HEADER, "", HDS_BUTTONS | HDS_FLAT, RECT{10, 10, 310, 30}, 7);
+    for (const char* title : {"时间", "节目"}) {
+        HDITEM item;
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = const_cast<char*>(title);
+        item.cxy = 80;
+        SendMessage(header, HDM_INSERTITEM, 99, reinterpret_cast<LPARAM>(&item));
+    }
+    Take();
+    const auto width = [&](int index) {
+        HDITEM item;
+        item.mask = HDI_WIDTH;
+        SendMessage(header, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+        return item.cxy;
+    };
+    display->Drag(At(header, 81, 10), At(header, 121, 10));
+    EXPECT_EQ(width(0), 120);
+    EXPECT_EQ(width(1), 80);
+    const std::vector<Notification> got = Take();
+    ASSERT_GE(got.size(), 5u);
+    EXPECT_EQ(got.front(), (Notification{7, HDN_BEGINTRACK}));
+    EXPECT_EQ(got.back(), (Notification{7, HDN_ENDTRACK}));
+    EXPECT_NE(std::find(got.begin(), got.end(), Notification{7, HDN_ITEMCHANGED}), got.end());
+    EXPECT_EQ(std::count(got.begin(), got.end(), Notification{7, HDN_ITEMCLICK}), 0)
+        << "a resize is no click";
+    // The second heading's divider is at 200 now: a press there grabs it, not a click.
+    display->Drag(At(header, 200, 10), At(header, 150, 10));
+    EXPECT_EQ(width(1), 30);
+    // Dragged past its left edge a heading closes to zero width.
+    display->Drag(At(header, 120, 10), At(header, -5, 10));
+    EXPECT_EQ(width(0), 0);
+}
+
+TEST_F(CommonControlsTest, TrackBarSelectionAndManualTics) {
+    HWND bar = Create(TRACKBAR_CLASS, "", TBS_ENABLESELRANGE | TBS_BOTH, RECT{10, 10, 216, 50}, 3);
+    SendMessage(bar, TBM_SETRANGE, FALSE, MAKELONG(0, 10));
+    EXPECT_EQ(SendMessage(bar, TBM_GETNUMTICS, 0, 0), 2) << "the two ends";
+    EXPECT_TRUE(SendMessage(bar, TBM_SETTIC, 0, 5));
+    EXPECT_FALSE(SendMessage(bar, TBM_SETTIC, 0, 11)) << "outside the range";
+    EXPECT_EQ(SendMessage(bar, TBM_GETNUMTICS, 0, 0), 3);
+    SendMessage(bar, TBM_SETSEL, TRUE, MAKELONG(2, 6));
+    EXPECT_EQ(SendMessage(bar, TBM_GETSELSTART, 0, 0), 2);
+    EXPECT_EQ(SendMessage(bar, TBM_GETSELEND, 0, 0), 6);
+    RECT channel, thumb;
+    SendMessage(bar, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    SendMessage(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    EXPECT_GT(thumb.top, 2) << "room for the tics above";
+    const int middle = (channel.top + channel.bottom) / 2;
+    const int span = channel.right - channel.left;
+    EXPECT_EQ(Pixel(bar, channel.left + span * 4 / 10, middle), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(Pixel(bar, channel.left + span * 8 / 10, middle), GetSysColor(COLOR_HIGHLIGHT));
+    // The tic at 5 stands above and below the thumb.
+    const int at = channel.left + span / 2;
+    EXPECT_EQ(Pixel(bar, at, thumb.top - 3), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(Pixel(bar, at, thumb.bottom + 3), GetSysColor(COLOR_BTNTEXT));
+    SendMessage(bar, TBM_CLEARSEL, TRUE, 0);
+    EXPECT_EQ(SendMessage(bar, TBM_GETSELEND, 0, 0), 0);
 }
 
 } // namespace

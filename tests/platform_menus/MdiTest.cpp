@@ -7,6 +7,9 @@
 #include "platform/gdi/PngWriter.h"
 #include "platform/user/Rects.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace win::test {
 
 namespace {
@@ -164,6 +167,41 @@ TEST_F(MdiTest, ClosingChildrenActivatesTheNextAndKeepsMaximised) {
     SendMessage(mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(children[0]), 0);
     EXPECT_EQ(Active(), nullptr);
     EXPECT_EQ(GetMenuItemCount(bar), 1);
+}
+
+// Next and previous are each other's inverse and each visits every child.
+TEST_F(MdiTest, NextAndPreviousCycleThroughEveryChildInOppositeOrders) {
+    const auto walk = [&](LPARAM previous) {
+        std::vector<HWND> seen;
+        for (int i = 0; i < 3; ++i) {
+            SendMessage(mdiClient, WM_MDINEXT, 0, previous);
+            seen.push_back(Active());
+        }
+        return seen;
+    };
+    const std::vector<HWND> forward = walk(0);
+    EXPECT_EQ(forward, (std::vector<HWND>{children[0], children[1], children[2]}));
+    const std::vector<HWND> backward = walk(1);
+    EXPECT_EQ(backward, (std::vector<HWND>{children[1], children[0], children[2]}));
+}
+
+TEST_F(MdiTest, ArrangeIconsLinesMinimisedChildrenAlongTheBottom) {
+    ShowWindow(children[0], SW_MINIMIZE);
+    ShowWindow(children[2], SW_MINIMIZE);
+    SetWindowPos(children[0], nullptr, 200, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessage(mdiClient, WM_MDIICONARRANGE, 0, 0);
+    RECT area, first, second;
+    GetClientRect(mdiClient, &area);
+    const auto place = [&](HWND child, RECT& r) {
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, mdiClient, reinterpret_cast<POINT*>(&r), 2);
+    };
+    place(children[0], first);
+    place(children[2], second);
+    EXPECT_EQ(first.bottom, area.bottom);
+    EXPECT_EQ(second.bottom, area.bottom);
+    EXPECT_EQ(std::min(first.left, second.left), 0);
+    EXPECT_EQ(std::abs(first.left - second.left), RectWidth(first));
 }
 
 } // namespace

@@ -5,6 +5,12 @@
 
 namespace win::controls {
 
+namespace {
+
+constexpr int kDividerReach = 4; // pixels either side of a divider that grab it
+
+} // namespace
+
 void Header::Register() {
     RegisterControlClass(WC_HEADER, ControlProc<Header>, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1);
 }
@@ -74,6 +80,47 @@ int Header::ItemAt(POINT point) const {
     return -1;
 }
 
+int Header::DividerAt(POINT point) const {
+    // The last heading whose edge is in reach wins, so a zero-width one can be pulled open.
+    int found = -1;
+    int right = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        right += items_[i].width;
+        if (point.x >= right - kDividerReach && point.x < right + kDividerReach)
+            found = int(i);
+    }
+    return found;
+}
+
+LRESULT Header::NotifyItem(UINT code, int index, HDITEM* item) {
+    NMHEADER notice;
+    notice.iItem = index;
+    notice.pitem = item;
+    return NotifyParent(hwnd_, notice.hdr, code);
+}
+
+void Header::TrackTo(int x) {
+    HDITEM item;
+    item.mask = HDI_WIDTH;
+    item.cxy = std::max(0, x - trackGrab_ - int(ItemRect(std::size_t(tracking_)).left));
+    NotifyItem(HDN_TRACK, tracking_, &item);
+    if (item.cxy == items_[std::size_t(tracking_)].width ||
+        NotifyItem(HDN_ITEMCHANGING, tracking_, &item) != 0)
+        return;
+    items_[std::size_t(tracking_)].width = std::max(0, item.cxy);
+    Redraw(hwnd_);
+    NotifyItem(HDN_ITEMCHANGED, tracking_, &item);
+}
+
+void Header::EndTrack() {
+    HDITEM item;
+    item.mask = HDI_WIDTH;
+    item.cxy = items_[std::size_t(tracking_)].width;
+    const int index = tracking_;
+    tracking_ = -1;
+    NotifyItem(HDN_ENDTRACK, index, &item);
+}
+
 void Header::Paint(HDC hdc) {
     DcState state(hdc, ControlFont(hwnd_));
     RECT client = ClientRect(hwnd_);
@@ -83,8 +130,15 @@ void Header::Paint(HDC hdc) {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         RECT rect = ItemRect(i);
         const bool pressed = int(i) == pressed_;
-        DrawEdge(hdc, &rect, pressed ? BDR_SUNKENOUTER : EDGE_RAISED,
-                 BF_RECT | BF_SOFT | BF_ADJUST);
+        if (StyleOf(hwnd_) & HDS_FLAT) {
+            // Flat headings: a divider line, and an edge only while pressed.
+            if (pressed)
+                DrawEdge(hdc, &rect, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+            RECT divider{rect.right - 1, rect.top + 2, rect.right, rect.bottom - 2};
+            FillRect(hdc, &divider, GetSysColorBrush(COLOR_3DSHADOW));
+        } else
+            DrawEdge(hdc, &rect, pressed ? BDR_SUNKENOUTER : EDGE_RAISED,
+                     BF_RECT | BF_SOFT | BF_ADJUST);
         InflateRect(&rect, -4, 0);
         if (pressed)
             OffsetRect(&rect, 1, 1);
@@ -99,7 +153,19 @@ void Header::Paint(HDC hdc) {
 
 LRESULT Header::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: {
+        const int divider = DividerAt(PointFrom(lParam));
+        if (divider >= 0) {
+            HDITEM item;
+            item.mask = HDI_WIDTH;
+            item.cxy = items_[std::size_t(divider)].width;
+            if (NotifyItem(HDN_BEGINTRACK, divider, &item) == 0) {
+                tracking_ = divider;
+                trackGrab_ = PointFrom(lParam).x - int(ItemRect(std::size_t(divider)).right);
+                SetCapture(hwnd_);
+            }
+            return 0;
+        }
         if (!(StyleOf(hwnd_) & HDS_BUTTONS))
             return 0;
         pressed_ = ItemAt(PointFrom(lParam));
@@ -108,7 +174,29 @@ LRESULT Header::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Redraw(hwnd_);
         }
         return 0;
+    }
+    case WM_MOUSEMOVE:
+        if (tracking_ >= 0)
+            TrackTo(PointFrom(lParam).x);
+        return 0;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT) {
+            POINT point;
+            GetCursorPos(&point);
+            ScreenToClient(hwnd_, &point);
+            if (tracking_ >= 0 || DividerAt(point) >= 0) {
+                SetCursor(LoadCursor(nullptr, IDC_SIZEWE));
+                return TRUE;
+            }
+        }
+        return DefWindowProc(hwnd_, message, wParam, lParam);
     case WM_LBUTTONUP: {
+        if (tracking_ >= 0) {
+            TrackTo(PointFrom(lParam).x);
+            EndTrack(); // before the capture goes, so WM_CAPTURECHANGED finds nothing to end
+            ReleaseCapture();
+            return 0;
+        }
         if (pressed_ < 0)
             return 0;
         const int item = pressed_;
@@ -123,6 +211,8 @@ LRESULT Header::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CAPTURECHANGED:
+        if (tracking_ >= 0 && reinterpret_cast<HWND>(lParam) != hwnd_)
+            EndTrack();
         if (pressed_ >= 0 && reinterpret_cast<HWND>(lParam) != hwnd_) {
             pressed_ = -1;
             Redraw(hwnd_);

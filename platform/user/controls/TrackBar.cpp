@@ -17,12 +17,22 @@ void TrackBar::Register() {
     RegisterControlClass(TRACKBAR_CLASS, ControlProc<TrackBar>, CS_HREDRAW | CS_VREDRAW, -1);
 }
 
+int TrackBar::ThumbOrigin() const {
+    return StyleOf(hwnd_) & (TBS_TOP | TBS_BOTH) ? 2 + kTicLength + 2 : 2;
+}
+
+int TrackBar::OffsetOf(int value, const RECT& channel) const {
+    const int span = Vertical() ? channel.bottom - channel.top : channel.right - channel.left;
+    return max_ == min_ ? 0 : MulDiv(span, std::clamp(value, min_, max_) - min_, max_ - min_);
+}
+
 RECT TrackBar::ChannelRect() const {
     const RECT client = ClientRect(hwnd_);
     const int inset = kThumbLength / 2 + 2;
-    // The thumb sits near the top (left) edge; the tics go on the other side.
+    // The thumb sits near the top (left) edge, below any tics placed above it.
     const int centre =
-        2 + std::min(kThumbBreadth, int(Vertical() ? client.right : client.bottom) - 4) / 2;
+        ThumbOrigin() +
+        std::min(kThumbBreadth, int(Vertical() ? client.right : client.bottom) - 4) / 2;
     if (Vertical())
         return RECT{centre - kChannelBreadth / 2, inset, centre + kChannelBreadth / 2,
                     std::max(inset, int(client.bottom) - inset)};
@@ -33,15 +43,15 @@ RECT TrackBar::ChannelRect() const {
 RECT TrackBar::ThumbRect() const {
     const RECT channel = ChannelRect();
     const RECT client = ClientRect(hwnd_);
-    const int span = Vertical() ? channel.bottom - channel.top : channel.right - channel.left;
-    const int offset = max_ == min_ ? 0 : MulDiv(span, pos_ - min_, max_ - min_);
+    const int offset = OffsetOf(pos_, channel);
     const int breadth = std::min(kThumbBreadth, int(Vertical() ? client.right : client.bottom) - 4);
+    const int origin = ThumbOrigin();
     if (Vertical()) {
         const int y = channel.top + offset - kThumbLength / 2;
-        return RECT{2, y, 2 + breadth, y + kThumbLength};
+        return RECT{origin, y, origin + breadth, y + kThumbLength};
     }
     const int x = channel.left + offset - kThumbLength / 2;
-    return RECT{x, 2, x + kThumbLength, 2 + breadth};
+    return RECT{x, origin, x + kThumbLength, origin + breadth};
 }
 
 int TrackBar::PosAt(POINT point) const {
@@ -120,23 +130,64 @@ LRESULT TrackBar::CustomDraw(HDC hdc, DWORD stage, std::uintptr_t item, const RE
     return NotifyParent(hwnd_, draw.hdr, NM_CUSTOMDRAW);
 }
 
+std::vector<int> TrackBar::TicValues() const {
+    std::vector<int> values;
+    if (StyleOf(hwnd_) & TBS_AUTOTICKS) {
+        const int step = std::max(1, ticFrequency_);
+        for (int value = min_; value <= max_; value += step) {
+            values.push_back(value);
+            if (value > max_ - step)
+                break;
+        }
+    } else {
+        values.push_back(min_);
+        for (int tic : tics_)
+            if (tic > min_ && tic < max_)
+                values.push_back(tic);
+    }
+    if (values.back() != max_)
+        values.push_back(max_);
+    return values;
+}
+
 void TrackBar::PaintTics(HDC hdc, const RECT& channel) {
-    if (!(StyleOf(hwnd_) & TBS_AUTOTICKS) || (StyleOf(hwnd_) & TBS_NOTICKS) || max_ == min_)
+    const DWORD style = StyleOf(hwnd_);
+    if ((style & TBS_NOTICKS) || max_ == min_)
         return;
     const RECT thumb = ThumbRect();
-    const int span = Vertical() ? channel.bottom - channel.top : channel.right - channel.left;
+    // Across the channel: where the tics start on each side they are drawn.
+    std::vector<int> sides;
+    if (style & (TBS_TOP | TBS_BOTH))
+        sides.push_back((Vertical() ? thumb.left : thumb.top) - 2 - kTicLength);
+    if (!(style & TBS_TOP) || (style & TBS_BOTH))
+        sides.push_back((Vertical() ? thumb.right : thumb.bottom) + 2);
     HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
-    const int step = std::max(1, ticFrequency_);
-    for (int value = min_; value <= max_; value += step) {
-        const int at = MulDiv(span, value - min_, max_ - min_);
-        const RECT tic = Vertical() ? RECT{thumb.right + 2, channel.top + at,
-                                           thumb.right + 2 + kTicLength, channel.top + at + 1}
-                                    : RECT{channel.left + at, thumb.bottom + 2,
-                                           channel.left + at + 1, thumb.bottom + 2 + kTicLength};
-        FillRect(hdc, &tic, ink);
-        if (value > max_ - step)
-            break;
+    for (int value : TicValues()) {
+        const int at = OffsetOf(value, channel);
+        for (int across : sides) {
+            const RECT tic =
+                Vertical()
+                    ? RECT{across, channel.top + at, across + kTicLength, channel.top + at + 1}
+                    : RECT{channel.left + at, across, channel.left + at + 1, across + kTicLength};
+            FillRect(hdc, &tic, ink);
+        }
     }
+}
+
+void TrackBar::PaintSelection(HDC hdc, const RECT& channel) {
+    if (!(StyleOf(hwnd_) & TBS_ENABLESELRANGE) || selEnd_ <= selStart_)
+        return;
+    RECT inside = channel;
+    InflateRect(&inside, -1, -1);
+    const int from = OffsetOf(selStart_, channel), to = OffsetOf(selEnd_, channel);
+    if (Vertical()) {
+        inside.top = channel.top + from;
+        inside.bottom = channel.top + to;
+    } else {
+        inside.left = channel.left + from;
+        inside.right = channel.left + to;
+    }
+    FillRect(hdc, &inside, GetSysColorBrush(COLOR_HIGHLIGHT));
 }
 
 void TrackBar::Paint(HDC hdc) {
@@ -157,7 +208,10 @@ void TrackBar::Paint(HDC hdc) {
     };
     const RECT channel = ChannelRect();
     part(TBCD_TICS, client, [&](RECT) { PaintTics(hdc, channel); });
-    part(TBCD_CHANNEL, channel, [&](RECT rect) { DrawEdge(hdc, &rect, EDGE_SUNKEN, BF_RECT); });
+    part(TBCD_CHANNEL, channel, [&](RECT rect) {
+        DrawEdge(hdc, &rect, EDGE_SUNKEN, BF_RECT);
+        PaintSelection(hdc, rect);
+    });
     if (!(StyleOf(hwnd_) & TBS_NOTHUMB))
         part(TBCD_THUMB, ThumbRect(), [&](RECT rect) {
             FillRect(hdc, &rect, GetSysColorBrush(dragging_ ? COLOR_3DLIGHT : COLOR_3DFACE));
@@ -248,6 +302,40 @@ LRESULT TrackBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case TBM_SETRANGEMAX:
         SetRange(min_, int(lParam), wParam != 0);
+        return 0;
+    case TBM_SETTIC:
+        if (int(lParam) <= min_ || int(lParam) >= max_)
+            return FALSE;
+        tics_.push_back(int(lParam));
+        Redraw(hwnd_);
+        return TRUE;
+    case TBM_CLEARTICS:
+        tics_.clear();
+        if (wParam)
+            Redraw(hwnd_);
+        return 0;
+    case TBM_GETNUMTICS:
+        return (StyleOf(hwnd_) & TBS_NOTICKS) ? 0 : LRESULT(TicValues().size());
+    case TBM_SETSEL:
+        selStart_ = std::int16_t(LOWORD(std::uintptr_t(lParam)));
+        selEnd_ = std::int16_t(HIWORD(std::uintptr_t(lParam)));
+        if (wParam)
+            Redraw(hwnd_);
+        return 0;
+    case TBM_SETSELSTART:
+    case TBM_SETSELEND:
+        (message == TBM_SETSELSTART ? selStart_ : selEnd_) = int(lParam);
+        if (wParam)
+            Redraw(hwnd_);
+        return 0;
+    case TBM_GETSELSTART:
+        return selStart_;
+    case TBM_GETSELEND:
+        return selEnd_;
+    case TBM_CLEARSEL:
+        selStart_ = selEnd_ = 0;
+        if (wParam)
+            Redraw(hwnd_);
         return 0;
     case TBM_SETTICFREQ:
         ticFrequency_ = std::max(1, int(wParam));

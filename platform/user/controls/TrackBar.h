@@ -3,8 +3,14 @@
 // the channel (a page) and by the arrow, page, Home and End keys, telling the
 // parent with WM_HSCROLL/WM_VSCROLL and the TB_ codes; painting goes through
 // NM_CUSTOMDRAW so a skinner can draw the channel, tics and thumb itself.
+// Tics go below/right of the thumb, above/left with TBS_TOP, on both sides
+// with TBS_BOTH: every TBM_SETTICFREQ step with TBS_AUTOTICKS, otherwise the
+// ends and the values given with TBM_SETTIC. TBS_ENABLESELRANGE shows a
+// selected stretch of the channel (TBM_SETSEL...).
 
 #include "platform/user/controls/ControlSupport.h"
+
+#include <vector>
 
 namespace win::controls {
 
@@ -30,6 +36,12 @@ private:
     void OnKeyDown(WPARAM key);
     LRESULT CustomDraw(HDC hdc, DWORD stage, std::uintptr_t item, const RECT& rect);
     void PaintTics(HDC hdc, const RECT& channel);
+    void PaintSelection(HDC hdc, const RECT& channel);
+    // Where the thumb starts across the channel: room for tics above or left.
+    int ThumbOrigin() const;
+    // Offset of a value along the channel.
+    int OffsetOf(int value, const RECT& channel) const;
+    std::vector<int> TicValues() const;
 
     HWND hwnd_;
     int min_ = 0;
@@ -38,6 +50,9 @@ private:
     int lineSize_ = 1;
     int pageSize_ = 20;
     int ticFrequency_ = 1;
+    std::vector<int> tics_; // set with TBM_SETTIC
+    int selStart_ = 0;
+    int selEnd_ = 0;
     bool dragging_ = false;
     int dragOffset_ = 0; // from the thumb's centre to the press
 };

@@ -170,8 +170,16 @@ void MdiClient::Next(HWND from, bool previous) {
     auto it = std::find(children_.begin(), children_.end(), from == nullptr ? active_ : from);
     if (it == children_.end())
         return;
-    // The list runs most recent first: "next" is the least recently active.
-    Activate(previous ? *std::next(it) : children_.back());
+    // The list runs most recent first: "next" is the least recently active;
+    // "previous" goes the other way round, so the one it leaves goes last.
+    if (!previous) {
+        Activate(children_.back());
+        return;
+    }
+    const HWND left = *it;
+    Activate(*std::next(it));
+    std::erase(children_, left);
+    children_.push_back(left);
 }
 
 RECT MdiClient::MaximizedRect(HWND child) const {
@@ -221,6 +229,26 @@ void MdiClient::Cascade() {
         SetWindowPos(*it, HWND_TOP, i * step, i * step, RectWidth(area) * 3 / 4,
                      RectHeight(area) * 3 / 4, SWP_NOACTIVATE);
         ++i;
+    }
+}
+
+void MdiClient::ArrangeIcons() {
+    RECT area;
+    GetClientRect(hwnd_, &area);
+    int x = 0;
+    int y = area.bottom;
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        if (!IsIconic(*it))
+            continue;
+        RECT box;
+        GetWindowRect(*it, &box);
+        if (x > 0 && x + RectWidth(box) > area.right) {
+            x = 0;
+            y -= RectHeight(box);
+        }
+        SetWindowPos(*it, nullptr, x, y - RectHeight(box), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        x += RectWidth(box);
     }
 }
 
@@ -281,6 +309,9 @@ LRESULT MdiClient::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MDICASCADE:
         Cascade();
         return TRUE;
+    case WM_MDIICONARRANGE:
+        ArrangeIcons();
+        return 0;
     case WM_MDISETMENU:
         return reinterpret_cast<LRESULT>(SetFrameMenu(reinterpret_cast<HMENU>(wParam)));
     case WM_MDIREFRESHMENU:

@@ -27,6 +27,8 @@ public:
     void Next(HWND from, bool previous);
     void Tile();
     void Cascade();
+    // Lines the minimised children up along the bottom edge, left to right.
+    void ArrangeIcons();
     HMENU SetFrameMenu(HMENU frameMenu);
     // Where a maximised child lies: its frame just outside the client area.
     RECT MaximizedRect(HWND child) const;
