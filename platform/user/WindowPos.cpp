@@ -106,6 +106,11 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     window->rect = RECT{pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy};
     window->client = newClient;
     if (!(pos.flags & SWP_NOZORDER) && pos.hwndInsertAfter != hwnd) {
+        // A top-level window joins or leaves the topmost band with its place.
+        if (desktop.IsTopLevel(*window) && pos.hwndInsertAfter == HWND_TOPMOST)
+            window->exStyle |= WS_EX_TOPMOST;
+        if (desktop.IsTopLevel(*window) && pos.hwndInsertAfter == HWND_NOTOPMOST)
+            window->exStyle &= ~WS_EX_TOPMOST;
         UnlinkWindow(*window);
         LinkWindow(*window->parent, *window, pos.hwndInsertAfter);
     }

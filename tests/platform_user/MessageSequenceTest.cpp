@@ -111,6 +111,20 @@ TEST_F(MessageSequenceTest, MovingAndSizingSendMoveAndSizeThroughWindowPosChange
     EXPECT_EQ(r, (RECT{20, 20, 170, 140}));
 }
 
+TEST_F(MessageSequenceTest, TopmostPlacesAddAndRemoveTheTopmostStyle) {
+    HWND a = Create("a", WS_POPUP | WS_VISIBLE, RECT{10, 10, 110, 110});
+    SetWindowPos(a, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(GetWindowLong(a, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // A window shown later stays below the topmost one.
+    HWND b = Create("b", WS_POPUP | WS_VISIBLE, RECT{20, 20, 120, 120});
+    SetWindowPos(b, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_EQ(WindowFromPoint(POINT{50, 50}), a);
+    SetWindowPos(a, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_FALSE(GetWindowLong(a, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SetWindowPos(b, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_EQ(WindowFromPoint(POINT{50, 50}), b);
+}
+
 // WM_NCPAINT as a skinner's frame painter reads it: "whole" for the region 1,
 // which Windows sends when the whole window is invalid, else the update
 // region's bounds on screen.
