@@ -3,6 +3,7 @@
 #include "framework/ClassBuilder.h"
 #include "framework/gui/Application.h"
 #include "framework/gui/FormReader.h"
+#include "framework/gui/Icon.h"
 #include "framework/gui/Screen.h"
 #include "platform/gdi/SystemMetrics.h"
 
@@ -17,6 +18,7 @@ const TClassInfo& TForm::StaticClass() {
             .Property("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
             .Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
             .Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+            .Property("Icon", &TForm::Icon, &TForm::SetIcon)
             .Property("OnCreate", &TForm::OnCreate, &TForm::OnCreate)
             .Property("OnDestroy", &TForm::OnDestroy, &TForm::OnDestroy)
             .Property("OnShow", &TForm::OnShow, &TForm::OnShow)
@@ -25,7 +27,8 @@ const TClassInfo& TForm::StaticClass() {
     return info;
 }
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) {
+TForm::TForm(TComponent* owner) : TWinControl(owner), FIcon(std::make_unique<TIcon>()) {
+    FIcon->OnChange = [this](TObject*) { IconChanged(); };
     SetVisible(false);
     SetColor(clBtnFace);
     SetBounds(0, 0, 320, 240);
@@ -134,8 +137,24 @@ void TForm::CreateParams(TCreateParams& params) {
         params.ExStyle |= win::WS_EX_TOPMOST;
 }
 
+void TForm::SetIcon(TIcon* icon) {
+    if (icon)
+        FIcon->Assign(*icon);
+}
+
+void TForm::IconChanged() {
+    if (!HandleAllocated())
+        return;
+    win::SendMessage(Handle(), win::WM_SETICON, win::ICON_BIG,
+                     reinterpret_cast<win::LPARAM>(FIcon->Handle()));
+    win::SendMessage(Handle(), win::WM_SETICON, win::ICON_SMALL,
+                     reinterpret_cast<win::LPARAM>(FIcon->SmallHandle()));
+}
+
 void TForm::CreateWnd() {
     TWinControl::CreateWnd();
+    if (!FIcon->Empty())
+        IconChanged();
     PlaceOnScreen();
 }
 

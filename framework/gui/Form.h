@@ -4,6 +4,8 @@
 
 #include "framework/gui/WinControl.h"
 
+#include <memory>
+
 namespace fw {
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -39,6 +41,8 @@ constexpr TModalResult mrNone = 0;
 constexpr TModalResult mrOk = 1;
 constexpr TModalResult mrCancel = 2;
 
+class TIcon;
+
 class TForm : public TWinControl {
     FW_CLASS(TForm, TWinControl)
 
@@ -57,6 +61,9 @@ class TForm : public TWinControl {
     void SetPosition(TPosition position) { FPosition = position; }
     TFormStyle FormStyle() const { return FFormStyle; }
     void SetFormStyle(TFormStyle style) { FFormStyle = style; }
+    // The caption's icon, given to the window as its large and small icon.
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(TIcon* icon);
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult result) { FModalResult = result; }
 
@@ -88,6 +95,7 @@ protected:
 
 private:
     win::DWORD FrameStyle() const;
+    void IconChanged();
 
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
     TBorderIcons FBorderIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize,
@@ -98,6 +106,7 @@ private:
     bool FModal = false;
     int FLoadedClientWidth = -1;
     int FLoadedClientHeight = -1;
+    std::unique_ptr<TIcon> FIcon;
 };
 
 // A form of class T owned by owner, with its definition read and OnCreate run.

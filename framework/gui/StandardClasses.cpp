@@ -8,6 +8,7 @@
 #include "framework/gui/Image.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/ListBox.h"
+#include "framework/gui/PageControl.h"
 #include "framework/gui/Panel.h"
 #include "framework/gui/ProgressBar.h"
 #include "framework/gui/StatusBar.h"
@@ -27,6 +28,8 @@ void RegisterStandardClasses() {
                  &TImage::StaticClass(),
                  &TLabel::StaticClass(),
                  &TListBox::StaticClass(),
+                 &TPageControl::StaticClass(),
+                 &TTabSheet::StaticClass(),
                  &TPanel::StaticClass(),
                  &TProgressBar::StaticClass(),
                  &TStatusBar::StaticClass(),

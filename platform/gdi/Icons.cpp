@@ -1,9 +1,14 @@
 #include "platform/gdi/Icons.h"
 
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/BmpReader.h"
+#include "platform/gdi/ByteReader.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/SystemMetrics.h"
+
+#include <cstring>
+#include <vector>
 
 namespace win {
 
@@ -169,6 +174,142 @@ HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
             DestroyIcon(static_cast<HICON>(image));
     }
     return copy;
+}
+
+namespace {
+
+// Icons bigger than this are not icons; the limit keeps a forged header from
+// asking for a huge allocation.
+constexpr std::int32_t kMaxIconSide = 1024;
+
+// Where the parts of an icon image lie, from its info header.
+struct IconImageLayout {
+    int width = 0;
+    int height = 0; // of the colour image: half the header's height
+    int bitCount = 0;
+    std::size_t colorOffset = 0;
+    std::size_t colorStride = 0;
+    std::size_t maskOffset = 0;
+    std::size_t maskStride = 0;
+    bool hasMask = false;
+};
+
+bool ReadIconLayout(std::span<const std::uint8_t> bytes, IconImageLayout& layout) {
+    ByteReader reader(bytes);
+    const auto headerSize = reader.U32();
+    const auto width = reader.I32();
+    const auto height = reader.I32();
+    const auto planes = reader.U16();
+    const auto bitCount = reader.U16();
+    const auto compression = reader.U32();
+    if (!reader.Skip(12))
+        return false;
+    const auto colorsUsed = reader.U32();
+    if (!headerSize || !width || !height || !planes || !bitCount || !compression || !colorsUsed)
+        return false;
+    if (*headerSize < 40 || *headerSize > 4096 || *width <= 0 || *width > kMaxIconSide ||
+        *height <= 1 || *height > 2 * kMaxIconSide)
+        return false;
+    const int bits = *bitCount;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    const bool bitFields = *compression == 3 && (bits == 16 || bits == 32);
+    if (*compression != 0 && !bitFields)
+        return false;
+    const std::uint32_t colors = *colorsUsed ? *colorsUsed : bits <= 8 ? 1u << bits : 0u;
+    if (colors > 256)
+        return false;
+    layout.width = *width;
+    layout.height = *height / 2;
+    layout.bitCount = bits;
+    layout.colorOffset = *headerSize + (bitFields && *headerSize == 40 ? 12 : 0) + colors * 4;
+    layout.colorStride = (std::size_t(layout.width) * std::size_t(bits) + 31) / 32 * 4;
+    layout.maskOffset = layout.colorOffset + layout.colorStride * std::size_t(layout.height);
+    layout.maskStride = (std::size_t(layout.width) + 31) / 32 * 4;
+    layout.hasMask =
+        layout.maskOffset + layout.maskStride * std::size_t(layout.height) <= bytes.size();
+    // Only a 32-bit image can do without its mask: its alpha stands in for it.
+    return layout.maskOffset <= bytes.size() && (layout.hasMask || bits == 32);
+}
+
+// Whether the pixel at (x, y), counted from the top, is left out of the icon.
+bool Transparent(std::span<const std::uint8_t> bytes, const IconImageLayout& layout, bool useAlpha,
+                 int x, int y) {
+    const std::size_t row = std::size_t(layout.height - 1 - y); // rows are stored bottom-up
+    if (useAlpha &&
+        bytes[layout.colorOffset + row * layout.colorStride + std::size_t(x) * 4 + 3] < 128)
+        return true;
+    return layout.hasMask &&
+           (bytes[layout.maskOffset + row * layout.maskStride + std::size_t(x / 8)] &
+            (0x80 >> (x % 8))) != 0;
+}
+
+bool HasAlpha(std::span<const std::uint8_t> bytes, const IconImageLayout& layout) {
+    if (layout.bitCount != 32)
+        return false;
+    for (int y = 0; y < layout.height; ++y)
+        for (int x = 0; x < layout.width; ++x)
+            if (bytes[layout.colorOffset + std::size_t(y) * layout.colorStride +
+                      std::size_t(x) * 4 + 3] != 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+HICON CreateIconFromResourceEx(const BYTE* bits, DWORD size, BOOL icon, DWORD, int width,
+                               int height, UINT) {
+    static constexpr std::uint8_t kPngSignature[4] = {0x89, 'P', 'N', 'G'};
+    if (!bits || !icon || width < 0 || height < 0 ||
+        (size >= 4 && std::memcmp(bits, kPngSignature, 4) == 0))
+        return nullptr;
+    const std::span<const std::uint8_t> bytes(bits, size);
+    IconImageLayout layout;
+    if (!ReadIconLayout(bytes, layout))
+        return nullptr;
+    // The colour image alone is an ordinary DIB once its header tells its own height.
+    std::vector<std::uint8_t> colorDib(bytes.begin(),
+                                       bytes.begin() + std::ptrdiff_t(layout.maskOffset));
+    const std::int32_t colorHeight = layout.height;
+    std::memcpy(colorDib.data() + 8, &colorHeight, 4);
+    const BmpImage image = DecodePackedDib(colorDib);
+    if (image.IsEmpty() || image.width != layout.width || image.height != layout.height)
+        return nullptr;
+
+    ICONINFO info;
+    info.hbmMask = CreateBitmap(layout.width, layout.height, 1, 1, nullptr);
+    info.hbmColor = CreateBitmap(layout.width, layout.height, 1, 32, nullptr);
+    Bitmap* mask = GdiHandleTable::Instance().FindAs<Bitmap>(info.hbmMask);
+    Bitmap* color = GdiHandleTable::Instance().FindAs<Bitmap>(info.hbmColor);
+    HICON result = nullptr;
+    if (mask && color) {
+        const bool useAlpha = HasAlpha(bytes, layout);
+        std::vector<std::uint32_t> maskRow(std::size_t(layout.width));
+        std::vector<std::uint32_t> colorRow(std::size_t(layout.width));
+        for (int y = 0; y < layout.height; ++y) {
+            for (int x = 0; x < layout.width; ++x) {
+                const bool clear = Transparent(bytes, layout, useAlpha, x, y);
+                // The mask keeps the screen where it is white; the image is XORed on black.
+                maskRow[std::size_t(x)] = clear ? 0xFFFFFF : 0;
+                colorRow[std::size_t(x)] =
+                    clear
+                        ? 0
+                        : image.pixels[std::size_t(y) * std::size_t(layout.width) + std::size_t(x)];
+            }
+            mask->View().Write(y, 0, layout.width, maskRow.data());
+            color->View().Write(y, 0, layout.width, colorRow.data());
+        }
+        result = CreateIconIndirect(&info);
+    }
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    if (result && ((width && width != layout.width) || (height && height != layout.height))) {
+        HICON sized = static_cast<HICON>(CopyImage(result, IMAGE_ICON, width ? width : layout.width,
+                                                   height ? height : layout.height, 0));
+        DestroyIcon(result);
+        result = sized;
+    }
+    return result;
 }
 
 UINT IconCount() {

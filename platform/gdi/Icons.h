@@ -37,6 +37,13 @@ BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);
 // A copy of a bitmap or icon, stretched (nearest neighbour) to width x height
 // when they are not 0.
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags);
+// An icon from one image of an icon file or icon resource: a packed DIB whose
+// header height counts the colour image and, below it, the AND mask. A 32-bit
+// image also masks out its pixels that are less than half opaque. width and
+// height 0 keep the image's own size. Null for anything malformed, for cursor
+// images (`icon` false) and for PNG-compressed images.
+HICON CreateIconFromResourceEx(const BYTE* bits, DWORD size, BOOL icon, DWORD version, int width,
+                               int height, UINT flags);
 // Live icons: how tests find icon leaks.
 UINT IconCount();
 

@@ -150,9 +150,9 @@ TEST_F(ControlTest, AlignedChildrenShareTheClientAreaInTheirOrder) {
         const win::RECT r = c->BoundsRect();
         return std::vector<int>{r.left, r.top, r.right, r.bottom};
     };
-    EXPECT_EQ(bounds(top), (std::vector<int>{0, 0, 400, 30}));
-    EXPECT_EQ(bounds(bottom), (std::vector<int>{0, 280, 400, 300}));
-    EXPECT_EQ(bounds(fill), (std::vector<int>{0, 30, 400, 280}));
+    EXPECT_EQ(bounds(top), (std::vector<int>{0, 0, 640, 30}));
+    EXPECT_EQ(bounds(bottom), (std::vector<int>{0, 280, 640, 300}));
+    EXPECT_EQ(bounds(fill), (std::vector<int>{0, 30, 640, 280}));
 }
 
 TEST_F(ControlTest, AProgressBarKeepsItsRangeAndPositionInItsWindow) {

@@ -36,7 +36,7 @@ TEST_F(FormDefinitionTest, ControlsHaveTheDefinedBoundsTextsAndParents) {
     win::GetWindowText(f.Button1->Handle(), caption, sizeof caption);
     EXPECT_STREQ(caption, "更新");
     EXPECT_EQ(f.Caption(), "测试窗口");
-    EXPECT_EQ(f.ClientWidth(), 400);
+    EXPECT_EQ(f.ClientWidth(), 640);
     EXPECT_EQ(f.ClientHeight(), 300);
     EXPECT_EQ(f.events, std::vector<std::string>{"FormCreate"});
 }

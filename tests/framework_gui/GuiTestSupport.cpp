@@ -3,6 +3,7 @@
 #include "framework/ClassBuilder.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Stream.h"
+#include "framework/TypInfo.h"
 
 namespace fw::test {
 
@@ -52,6 +53,7 @@ const TClassInfo& TTestForm::StaticClass() {
                                        .Method("List1Click", &TTestForm::List1Click)
                                        .Method("Timer1Timer", &TTestForm::Timer1Timer)
                                        .Method("Image1Click", &TTestForm::Image1Click)
+                                       .Method("Pages1Change", &TTestForm::Pages1Change)
                                        .Build();
     return info;
 }
@@ -76,6 +78,10 @@ void TTestForm::Timer1Timer(TObject*) {
 
 void TTestForm::Image1Click(TObject*) {
     events.push_back("Image1Click");
+}
+
+void TTestForm::Pages1Change(TObject* sender) {
+    events.push_back("Pages1Change " + GetPropText(*sender, "ActivePageIndex").value_or("?"));
 }
 
 void GuiTest::SetUp() {

@@ -65,6 +65,7 @@ class TTestForm : public TForm {
     void List1Click(TObject* sender);
     void Timer1Timer(TObject* sender);
     void Image1Click(TObject* sender);
+    void Pages1Change(TObject* sender);
 
     std::vector<std::string> events;
     // Button1Click raises this when it is not empty.

@@ -10,6 +10,7 @@ namespace {
 constexpr int kRowInset = 2;  // the first tab starts this far in
 constexpr int kRaise = 2;     // how far the selected tab stands out
 constexpr int kPageInset = 4; // page frame to display area (TCM_ADJUSTRECT)
+constexpr int kButtonGap = 3; // button row to display area
 
 } // namespace
 
@@ -103,9 +104,28 @@ RECT TabControl::AdjustRect(bool larger, RECT rect) const {
     // the other way adds the tab row back.
     const RECT client = ClientRect(hwnd_);
     const RECT frame = PageFrame();
-    const RECT margins{frame.left - client.left + kPageInset, frame.top - client.top + kPageInset,
-                       client.right - frame.right + kPageInset,
-                       client.bottom - frame.bottom + kPageInset};
+    RECT margins{frame.left - client.left + kPageInset, frame.top - client.top + kPageInset,
+                 client.right - frame.right + kPageInset,
+                 client.bottom - frame.bottom + kPageInset};
+    if (Buttons()) {
+        // Buttons have no page frame: the display area is all the row leaves free.
+        const int row = RowThickness() + kButtonGap;
+        margins = RECT{};
+        switch (SideOf()) {
+        case Side::Top:
+            margins.top = row;
+            break;
+        case Side::Bottom:
+            margins.bottom = row;
+            break;
+        case Side::Left:
+            margins.left = row;
+            break;
+        case Side::Right:
+            margins.right = row;
+            break;
+        }
+    }
     const int sign = larger ? -1 : 1;
     rect.left += sign * margins.left;
     rect.top += sign * margins.top;
@@ -293,7 +313,11 @@ void TabControl::PaintTab(HDC hdc, int index) {
     const bool selected = index == selected_;
     const Item& item = items_[std::size_t(index)];
     if (Buttons()) {
-        DrawEdge(hdc, &rect, selected ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT);
+        // Flat buttons show only the current one, pressed in.
+        if (!(StyleOf(hwnd_) & TCS_FLATBUTTONS))
+            DrawEdge(hdc, &rect, selected ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT);
+        else if (selected)
+            DrawEdge(hdc, &rect, BDR_SUNKENOUTER, BF_RECT);
     } else {
         const Side side = SideOf();
         if (selected) {
@@ -386,7 +410,8 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam)
             Redraw(hwnd_);
         return 0;
-    case WM_LBUTTONDOWN: {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: { // a quick second click is still a press on a tab
         const int hit = HitTest(PointFrom(lParam));
         if (!(StyleOf(hwnd_) & TCS_FOCUSNEVER))
             SetFocus(hwnd_);
