@@ -12,6 +12,7 @@
 #include "framework/gui/Panel.h"
 #include "framework/gui/ProgressBar.h"
 #include "framework/gui/StatusBar.h"
+#include "framework/gui/TabControl.h"
 #include "framework/gui/Timer.h"
 
 namespace fw {
@@ -30,6 +31,7 @@ void RegisterStandardClasses() {
                  &TListBox::StaticClass(),
                  &TPageControl::StaticClass(),
                  &TTabSheet::StaticClass(),
+                 &TTabControl::StaticClass(),
                  &TPanel::StaticClass(),
                  &TProgressBar::StaticClass(),
                  &TStatusBar::StaticClass(),
