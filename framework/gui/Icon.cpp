@@ -8,6 +8,8 @@
 #include "platform/gdi/Icons.h"
 #include "platform/gdi/SystemMetrics.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -20,7 +22,13 @@ struct TIconEntry {
     std::span<const std::uint8_t> image;
 };
 
-// The directory of an icon file; empty when the bytes are not one.
+bool IsPng(std::span<const std::uint8_t> image) {
+    static constexpr std::uint8_t signature[4] = {0x89, 'P', 'N', 'G'};
+    return image.size() >= 4 && std::equal(signature, signature + 4, image.begin());
+}
+
+// The directory of an icon file, less the PNG-compressed images the platform
+// cannot make icons of; empty when the bytes are not an icon file.
 std::vector<TIconEntry> ReadDirectory(std::span<const std::uint8_t> bytes) {
     win::ByteReader reader(bytes);
     const auto reserved = reader.U16();
@@ -40,9 +48,10 @@ std::vector<TIconEntry> ReadDirectory(std::span<const std::uint8_t> bytes) {
             return {};
         if (*offset > bytes.size() || *size > bytes.size() - *offset || *size == 0)
             return {};
+        const auto image = bytes.subspan(*offset, *size);
         // A side of 256 is written as 0.
-        entries.push_back({*width ? *width : 256, *height ? *height : 256, *bitCount,
-                           bytes.subspan(*offset, *size)});
+        if (!IsPng(image))
+            entries.push_back({*width ? *width : 256, *height ? *height : 256, *bitCount, image});
     }
     return entries;
 }

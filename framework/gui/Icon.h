@@ -36,6 +36,7 @@ class TIcon : public TPersistent {
 
     // EInvalidGraphic "Icon image is not valid" for bytes that are no icon file
     // or whose chosen images cannot be read; the icon is unchanged then.
+    // PNG-compressed images are passed over.
     void LoadFromBytes(std::span<const std::uint8_t> bytes);
     void LoadFromStream(TStream& stream);
     // Writes the icon file's bytes as they were read (nothing while empty).

@@ -83,7 +83,6 @@ TEST_F(IconTest, BrokenFilesAreRefusedAndTheIconKeepsWhatItHeld) {
         {"no images", with(4, {0, 0})},
         {"directory cut short", std::vector<std::uint8_t>(good.begin(), good.begin() + 20)},
         {"image beyond the end", with(6 + 12, {0xFF, 0xFF, 0, 0})},
-        {"image header of a PNG", with(image, {0x89, 'P', 'N', 'G'})},
         {"odd bit count", with(image + 14, {7, 0})},
         {"colour image beyond its entry", with(image + 4, {0, 1, 0, 0})},
         {"image cut short", std::vector<std::uint8_t>(good.begin(), good.end() - 200)},
@@ -95,6 +94,11 @@ TEST_F(IconTest, BrokenFilesAreRefusedAndTheIconKeepsWhatItHeld) {
         EXPECT_THROW(icon.LoadFromBytes(c.bytes), EInvalidGraphic) << c.what;
         EXPECT_EQ(icon.Handle(), held) << c.what;
     }
+
+    // A PNG-compressed image is passed over for the next best one.
+    icon.LoadFromBytes(with(image, {0x89, 'P', 'N', 'G'}));
+    EXPECT_EQ(icon.Width(), 48);
+    EXPECT_EQ(PixelOf(icon.SmallHandle(), 16, 8, 8), kBlue);
 }
 
 TEST_F(IconTest, TheFormsIconFromItsDefinitionIsDrawnInTheCaption) {
