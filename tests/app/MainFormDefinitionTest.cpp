@@ -1,7 +1,10 @@
 // The main window's definition as the build fills it in: well-formed, with
-// the configured package address and the catalogue's welcome line.
+// the configured package address and the catalogue's welcome line; and read
+// into the window, every control in its place with its contents.
 #include "catalogue/function_module.h"
 #include "framework/gui/FormLexer.h"
+#include "framework/gui/Icon.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -47,6 +50,91 @@ TEST(MainFormDefinition, FilledInAndWellFormed) {
     EXPECT_EQ(StringProperty(tokens, "Text"),
               std::string(catalogue::kWelcomeNotice) + "   win7系统下请在非系统盘运行");
     EXPECT_NE(text.find("Text = \"" TELVORA_PACKAGE_URL "\""), std::string::npos);
+}
+
+struct ControlPlace {
+    const char* name;
+    const char* parent;
+    int left, top, width, height; // in the parent's client area; -1: the control's own
+};
+
+// Hidden controls lie right of the 624-pixel client area, Button_UpDate under
+// Button_R. The label, the drop-down and the status bar take the height their
+// text needs; the status bar sits at the bottom.
+const ControlPlace kPlaces[] = {
+    {"Image1", "Form1", 0, 0, 624, 84},
+    {"Label5", "Form1", 263, 68, -1, -1},
+    {"Button3", "Form1", 529, 504, 87, 29},
+    {"SB", "Form1", 0, -1, 624, -1},
+    {"PageControl1", "Form1", 0, 84, 624, 392},
+    {"TVList", "TabSheet1", 0, 26, 129, 335},
+    {"TVListBox", "TabSheet1", 132, 0, 485, 361},
+    {"ComboBox_Class", "TabSheet1", 0, 0, 129, -1},
+    {"LoadData", "Form1", 664, 160, 75, 25},
+    {"filepathList", "Form1", 664, 8, 177, 57},
+    {"TVFilepathList", "Form1", 664, 72, 409, 73},
+    {"Button1", "Form1", 435, 504, 87, 29},
+    {"Button_UpDate", "Form1", 342, 504, 87, 29},
+    {"ProgressBar1", "Form1", 0, 476, 624, 22},
+    {"PageControl2", "Form1", 637, 242, 400, 160},
+    {"Button_R", "Form1", 342, 504, 87, 29},
+    {"Edit_Ver", "Form1", 287, 67, 121, 17},
+    {"Button2", "Form1", 249, 504, 87, 29},
+};
+
+class MainWindowDefinition : public app_test::MainWindowTest {};
+
+TEST_F(MainWindowDefinition, EveryControlInItsPlace) {
+    TForm1& f = Start({"--no-catalogue"});
+    EXPECT_EQ(f.ClientWidth(), 624);
+    EXPECT_EQ(f.ClientHeight(), 564);
+    EXPECT_EQ(f.BorderStyle(), fw::TFormBorderStyle::bsSingle);
+    EXPECT_EQ(f.BorderIcons(), fw::TBorderIcons{fw::TBorderIcon::biSystemMenu});
+    for (const ControlPlace& place : kPlaces) {
+        SCOPED_TRACE(place.name);
+        auto* control = dynamic_cast<fw::TControl*>(f.FindComponent(place.name));
+        ASSERT_NE(control, nullptr);
+        ASSERT_NE(control->Parent(), nullptr);
+        EXPECT_EQ(control->Parent()->Name(), place.parent);
+        const win::RECT r = control->BoundsRect();
+        EXPECT_EQ(r.left, place.left);
+        for (const auto& [expected, actual] : {std::pair{place.top, r.top},
+                                               {place.width, r.right - r.left},
+                                               {place.height, r.bottom - r.top}})
+            if (expected >= 0) {
+                EXPECT_EQ(actual, expected);
+            }
+    }
+    EXPECT_EQ(f.SB->BoundsRect().bottom, 564);
+    // The user clicks Button_R, created after the button it covers.
+    EXPECT_GT(f.Button_R->ComponentIndex(), f.Button_UpDate->ComponentIndex());
+}
+
+TEST_F(MainWindowDefinition, ContentsAndComponents) {
+    TForm1& f = Start({"--no-catalogue"});
+    EXPECT_EQ(f.Image1->Picture()->Width(), 624);
+    EXPECT_EQ(f.Image1->Picture()->Height(), 84);
+    EXPECT_FALSE(f.Icon()->Empty());
+    EXPECT_EQ(f.Label5->Caption(), "Ver");
+    EXPECT_EQ(f.Edit_Ver->Text(), "1.30.2011912");
+    EXPECT_EQ(f.Edit_Url->Text(), TELVORA_PACKAGE_URL);
+    EXPECT_EQ(f.Edit_SaveFile->Text(), "orvo.zip");
+    EXPECT_EQ(f.ComboBox_Class->Items()->Count(), 5);
+    EXPECT_EQ(f.ComboBox_Class->Text(), "央视频道");
+    EXPECT_EQ(f.Memo1->Lines()->Count(), 3);
+    EXPECT_EQ(f.Memo1->Lines()->Strings(0), "V1.30.2011912");
+    EXPECT_EQ(f.PageControl1->ActivePage(), f.TabSheet1);
+    EXPECT_EQ(f.TabSheet1->Caption(), "中国电视节目列表");
+    EXPECT_EQ(f.TabSheet2->Caption(), "更新说明");
+    EXPECT_EQ(f.PageControl2->ActivePage(), f.TabSheet4);
+    EXPECT_EQ(f.TabSheet4->Caption(), "数据更新");
+    EXPECT_EQ(f.Button_R->Caption(), "更新电视节目");
+    EXPECT_EQ(f.Button_UpDate->Caption(), "更新电视节目");
+    EXPECT_FALSE(f.Timer_Load->Enabled());
+    EXPECT_EQ(f.Timer_Load->Interval(), 3000u);
+    EXPECT_FALSE(f.Timer1->Enabled());
+    EXPECT_EQ(f.Timer1->Interval(), 2000u);
+    EXPECT_EQ(f.ProgressBar1->Step(), 1);
 }
 
 } // namespace

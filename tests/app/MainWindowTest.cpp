@@ -1,0 +1,169 @@
+// The main window as the program starts it: the start modes, the failed write of
+// the 7-Zip library, and the channel browser driven by mouse and keyboard.
+
+#include "catalogue/function_module.h"
+#include "platform/user/VirtualKeys.h"
+#include "platform/user/WinUser.h"
+#include "tests/app/MainWindowFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace app_test {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ReadFile;
+
+const std::string kInitialStatus =
+    std::string(catalogue::kWelcomeNotice) + "   win7系统下请在非系统盘运行";
+
+// Two channels of "央视频道" (UTF-8 with marker bytes, GBK without) and one of
+// "地方频道".
+class BrowserTest : public MainWindowTest {
+protected:
+    BrowserTest() {
+        WriteCatalogueFile("央视频道/01.txt", "\xEF\xBB\xBF"
+                                              "19:00 新闻联播\r\n19:30 焦点访谈\n");
+        WriteCatalogueFile("央视频道/news.txt", "08:00 \xD0\xC2\xCE\xC5\r\n09:00 \xCC\xEC\xC6\xF8");
+        WriteCatalogueFile("地方频道/shandong山东卫视.txt", "20:00 山东新闻\n");
+    }
+
+    // Screen point of the middle of a channel's row in the list.
+    win::POINT ChannelRow(int index) {
+        return At(*form->TVList, 20, index * form->TVList->ItemHeight() + 6);
+    }
+
+    std::vector<std::string> View() const { return Lines(*form->TVListBox->Lines()); }
+    std::vector<std::string> Channels() const { return Lines(*form->TVList->Items()); }
+    std::string Status() const { return form->SB->Panels()->Items(0)->Text(); }
+
+    const std::vector<std::string> kFirst{"【ORVO-1台】", "19:00 新闻联播", "19:30 焦点访谈"};
+    const std::vector<std::string> kSecond{"【ORVO-新闻台】", "08:00 新闻", "09:00 天气"};
+};
+
+struct StartCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    bool catalogueLoaded;
+    bool shortcutWritten;
+    bool updateArmed;
+    std::vector<std::string> view;
+};
+
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StartModeTest : public BrowserTest, public testing::WithParamInterface<StartCase> {};
+
+TEST_P(StartModeTest, WindowCreation) {
+    const StartCase& c = GetParam();
+    TForm1& f = Start(c.arguments);
+
+    EXPECT_EQ(f.Caption(), "Telvora1.30.2011912");
+    EXPECT_EQ(f.ApplicationFolder(), ApplicationFolder().string() + "/");
+    // The library is written at every start, by its full path beside the program.
+    std::ifstream library(TELVORA_7Z_LIBRARY, std::ios::binary);
+    EXPECT_EQ(ReadFile(ApplicationFolder() / "7z.dll"),
+              std::string(std::istreambuf_iterator<char>(library), {}));
+    EXPECT_TRUE(boxes.empty());
+
+    if (c.catalogueLoaded) {
+        EXPECT_EQ(Channels(), (std::vector<std::string>{"ORVO-1台", "ORVO-新闻台"}));
+        EXPECT_EQ(Status(), catalogue::ChannelCountText(2));
+    } else {
+        EXPECT_TRUE(Channels().empty());
+        EXPECT_EQ(Status(), c.updateArmed ? std::string(kUpdatePendingStatus) : kInitialStatus);
+    }
+    EXPECT_EQ(fs::exists(Desktop() / "Telvora.desktop"), c.shortcutWritten);
+    EXPECT_EQ(f.Timer1->Enabled(), c.updateArmed);
+    EXPECT_FALSE(f.Timer_Load->Enabled());
+    EXPECT_EQ(View(), c.view);
+}
+
+const std::string kPending(kUpdatePendingStatus);
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, StartModeTest,
+    testing::Values(
+        StartCase{"Normal", {}, true, true, false, {}},
+        StartCase{"UnrelatedArgument", {"/tmp/schedule.txt"}, false, false, false, {}},
+        StartCase{"Update", {"-up"}, false, false, true, {kPending}},
+        // Each "-up" reports; arming an armed timer changes nothing.
+        StartCase{
+            "UpdateTwiceAnyCase", {"-UP", "x", "-Up"}, false, false, true, {kPending, kPending}}),
+    [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
+
+TEST_F(MainWindowTest, NormalStartWithoutCatalogueMakesTheFolderAndStillWritesTheShortcut) {
+    TForm1& f = Start({});
+    EXPECT_TRUE(fs::is_directory(ApplicationFolder() / "ORVOListTemp"));
+    EXPECT_EQ(f.TVList->Items()->Count(), 0);
+    EXPECT_EQ(f.SB->Panels()->Items(0)->Text(), catalogue::ChannelCountText(0));
+    const std::string entry = ReadFile(Desktop() / "Telvora.desktop");
+    EXPECT_NE(entry.find("Exec=\"" + Program() + "\"\n"), std::string::npos) << entry;
+}
+
+// Something in the way of the library file: the standard error box, then the
+// window opens without the start mode's steps.
+TEST_F(BrowserTest, FailedLibraryWriteShowsTheErrorBoxAndSkipsTheRest) {
+    fs::create_directories(ApplicationFolder() / "7z.dll" / "in-the-way");
+    TForm1& f = Start({});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("7z.dll"), std::string::npos) << boxes[0].text;
+    EXPECT_EQ(boxes[0].caption, "Telvora");
+    EXPECT_EQ(boxes[0].flags, fw::MB_OK | fw::MB_ICONSTOP);
+    EXPECT_TRUE(win::IsWindowVisible(f.Handle()));
+    EXPECT_TRUE(Channels().empty());
+    EXPECT_EQ(Status(), kInitialStatus);
+    EXPECT_FALSE(fs::exists(Desktop() / "Telvora.desktop"));
+}
+
+TEST_F(BrowserTest, ChannelsAreShownByMouseAndByKeyboard) {
+    Start({});
+    EXPECT_TRUE(View().empty());
+    display->Click(ChannelRow(1));
+    EXPECT_EQ(View(), kSecond);
+    display->Key(win::VK_UP);
+    EXPECT_EQ(View(), kFirst);
+    display->Key(win::VK_DOWN);
+    EXPECT_EQ(View(), kSecond);
+    // The view is replaced, never appended to.
+    display->Click(ChannelRow(0));
+    EXPECT_EQ(View(), kFirst);
+}
+
+TEST_F(BrowserTest, AFileThatCannotBeReadLeavesTheView) {
+    Start({});
+    display->Click(ChannelRow(0));
+    fs::remove(ApplicationFolder() / "ORVOListTemp" / "央视频道" / "news.txt");
+    display->Click(ChannelRow(1));
+    EXPECT_EQ(form->TVList->ItemIndex(), 1);
+    EXPECT_EQ(View(), kFirst);
+}
+
+TEST_F(BrowserTest, PickingACategoryReloadsTheListAndEmptiesTheView) {
+    Start({});
+    display->Click(ChannelRow(0));
+    form->ComboBox_Class->SetFocus();
+    display->Key(win::VK_HOME);
+    EXPECT_EQ(form->ComboBox_Class->Text(), "所有频道");
+    EXPECT_EQ(Channels(), (std::vector<std::string>{"山东卫视", "ORVO-1台", "ORVO-新闻台"}));
+    EXPECT_EQ(Status(), catalogue::ChannelCountText(3));
+    EXPECT_TRUE(View().empty());
+
+    display->Key(win::VK_END);
+    EXPECT_EQ(form->ComboBox_Class->Text(), "境外频道");
+    EXPECT_TRUE(Channels().empty());
+    EXPECT_EQ(Status(), catalogue::ChannelCountText(0));
+}
+
+TEST_F(BrowserTest, ExitClosesTheWindow) {
+    TForm1& f = Start({});
+    display->Click(At(*f.Button3, 10, 10));
+    EXPECT_FALSE(win::IsWindowVisible(f.Handle()));
+}
+
+} // namespace
+} // namespace app_test
