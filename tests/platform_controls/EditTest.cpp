@@ -121,6 +121,27 @@ TEST_F(EditTest, MultiLineLinesAndScrolling) {
     EXPECT_EQ(SendMessage(edit, EM_GETLINECOUNT, 0, 0), 52);
 }
 
+// A memo's bars stay on screen while its text fits, disabled, as the
+// schedule view shows them; a longer text enables the vertical one.
+TEST_F(EditTest, ScrollBarsStayVisibleAndDisabledWhileTheTextFits) {
+    HWND edit = Create(WC_EDIT, "一行", WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE,
+                       RECT{10, 10, 210, 110}, 9);
+    auto state = [&](LONG object) {
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof(info);
+        EXPECT_TRUE(GetScrollBarInfo(edit, object, &info));
+        return info.rgstate[0];
+    };
+    EXPECT_EQ(state(OBJID_VSCROLL) & STATE_SYSTEM_INVISIBLE, 0u);
+    EXPECT_EQ(state(OBJID_HSCROLL) & STATE_SYSTEM_INVISIBLE, 0u);
+    EXPECT_NE(state(OBJID_VSCROLL) & STATE_SYSTEM_UNAVAILABLE, 0u);
+    std::string text;
+    for (int i = 0; i < 30; ++i)
+        text += "第" + std::to_string(i) + "行\r\n";
+    SetWindowText(edit, text.c_str());
+    EXPECT_EQ(state(OBJID_VSCROLL) & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE), 0u);
+}
+
 TEST_F(EditTest, ClickPlacesTheCaretAndDragSelects) {
     HWND edit = Create(WC_EDIT, "abcdefgh", WS_BORDER, RECT{10, 10, 210, 32}, 9);
     // Latin characters are 6 pixels wide; the text starts after a 1-pixel margin.

@@ -230,7 +230,8 @@ void Edit::OnHScroll(WORD code) {
 
 void Edit::UpdateScrollBars() {
     SCROLLINFO info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    // An edit's scroll bars stay on screen, disabled while everything fits.
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     // Only a change goes to the window manager: setting a bar redraws the frame.
     auto apply = [&](int bar, SCROLLINFO& last) {
         if (last.nMax == info.nMax && last.nPage == info.nPage && last.nPos == info.nPos &&
