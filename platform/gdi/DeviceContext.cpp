@@ -47,20 +47,29 @@ void DeviceContext::Close() {
     ClearState();
 }
 
-void DeviceContext::KeepClipStorage() {
-    if (state.clip)
-        spareClip_ = std::move(*state.clip);
+void DeviceContext::KeepClipStorage(std::optional<Region>& clip) {
+    if (clip)
+        spareClips_.push_back(std::move(*clip));
+    clip.reset();
+}
+
+Region DeviceContext::TakeClipStorage() {
+    if (spareClips_.empty())
+        return Region();
+    Region spare = std::move(spareClips_.back());
+    spareClips_.pop_back();
+    return spare;
 }
 
 void DeviceContext::ClearState() {
-    KeepClipStorage();
+    KeepClipStorage(state.clip);
     state = State{};
 }
 
 Region& DeviceContext::EditableClip() {
     if (!state.clip) {
         const PixelView target = Target();
-        state.clip.emplace(std::move(spareClip_));
+        state.clip.emplace(TakeClipStorage());
         state.clip->Assign(RECT{-deviceOrigin_.x, -deviceOrigin_.y, target.width - deviceOrigin_.x,
                                 target.height - deviceOrigin_.y});
     }
@@ -164,7 +173,12 @@ const Region& DeviceContext::Clip() const {
 
 int DeviceContext::Save() {
     HoldObjects(state);
+    std::optional<Region> clip = std::move(state.clip);
+    state.clip.reset();
     saved_.push_back(state);
+    if (clip)
+        saved_.back().clip.emplace(TakeClipStorage()) = *clip;
+    state.clip = std::move(clip);
     return int(saved_.size());
 }
 
@@ -176,10 +190,11 @@ bool DeviceContext::Restore(int level) {
         return false;
     while (int(saved_.size()) > target) {
         ReleaseObjects(saved_.back());
+        KeepClipStorage(saved_.back().clip);
         saved_.pop_back();
     }
     ReleaseObjects(state);
-    KeepClipStorage();
+    KeepClipStorage(state.clip);
     state = std::move(saved_.back());
     saved_.pop_back();
     if (Bitmap* bitmap = BitmapOf(state.bitmap))

@@ -83,7 +83,10 @@ private:
     void HoldObjects(const State& s);
     void ReleaseObjects(const State& s);
     void SelectSurfaceDefaults();
-    void KeepClipStorage();
+    // Clip regions that went out of use keep their storage for the next clip
+    // or saved state, so that warm painting with SaveDC allocates nothing.
+    void KeepClipStorage(std::optional<Region>& clip);
+    Region TakeClipStorage();
     void ClearState();
 
     Surface* surface_ = nullptr;
@@ -92,7 +95,7 @@ private:
     bool hasVisible_ = false;
     std::vector<State> saved_;
     mutable Region clip_;
-    Region spareClip_;
+    std::vector<Region> spareClips_;
     mutable Region selectedClip_; // scratch: the selected clip in target coordinates
     mutable bool clipValid_ = false;
     mutable int clipTargetWidth_ = -1, clipTargetHeight_ = -1;

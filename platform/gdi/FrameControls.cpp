@@ -98,27 +98,34 @@ void DrawArrow(DeviceContext& dc, const RECT& r, UINT direction, UINT state) {
     const int base = depth * 2 - 1;
     const bool vertical = direction == DFCS_SCROLLUP || direction == DFCS_SCROLLDOWN ||
                           direction == DFCS_SCROLLCOMBOBOX;
-    std::vector<std::string> rows;
+    // The rows are built in storage kept between draws: a warm repaint of a
+    // scroll or drop-down arrow allocates nothing.
+    static std::vector<std::string> rows, turned;
+    static std::vector<std::string_view> views;
+    rows.resize(std::size_t(depth));
     for (int i = 0; i < depth; ++i) {
         const int width = 2 * i + 1;
-        std::string row(std::size_t(base), '.');
+        std::string& row = rows[std::size_t(i)];
+        row.assign(std::size_t(base), '.');
         std::fill(row.begin() + (base - width) / 2, row.begin() + (base - width) / 2 + width, '#');
-        rows.push_back(row);
     }
     if (direction == DFCS_SCROLLDOWN || direction == DFCS_SCROLLCOMBOBOX)
         std::reverse(rows.begin(), rows.end());
+    const std::vector<std::string>* shown = &rows;
     if (!vertical) {
         // Transpose: columns of the up arrow become rows of the left arrow.
-        std::vector<std::string> turned(std::size_t(base), std::string(std::size_t(depth), '.'));
+        turned.resize(std::size_t(base));
+        for (std::string& row : turned)
+            row.assign(std::size_t(depth), '.');
         for (int y = 0; y < depth; ++y)
             for (int x = 0; x < base; ++x)
                 turned[std::size_t(x)][std::size_t(y)] = rows[std::size_t(y)][std::size_t(x)];
         if (direction == DFCS_SCROLLRIGHT)
             for (auto& row : turned)
                 std::reverse(row.begin(), row.end());
-        rows = std::move(turned);
+        shown = &turned;
     }
-    const std::vector<std::string_view> views(rows.begin(), rows.end());
+    views.assign(shown->begin(), shown->end());
     DrawGlyph(dc, r, views, state);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/user/NonClient.h"
 #include "platform/user/Painting.h"
 #include "platform/user/Rects.h"
+#include "platform/user/ScratchBuffer.h"
 #include "platform/user/ScrollBars.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/menus/MenuBar.h"
@@ -94,26 +95,12 @@ public:
         return font_;
     }
 
-    // A memory DC holding a 32-bit bitmap of at least `size`, grown as needed.
-    HDC Buffer(SIZE size) {
-        if (memory_ == nullptr)
-            memory_ = CreateCompatibleDC(nullptr);
-        if (size.cx > capacity_.cx || size.cy > capacity_.cy) {
-            capacity_ = SIZE{std::max(size.cx, capacity_.cx), std::max(size.cy, capacity_.cy)};
-            const HBITMAP grown = CreateBitmap(capacity_.cx, capacity_.cy, 1, 32, nullptr);
-            const HGDIOBJ old = SelectObject(memory_, grown);
-            if (bitmap_ != nullptr)
-                DeleteObject(old);
-            bitmap_ = grown;
-        }
-        return memory_;
-    }
+    // The caption row's buffer, at least `size`.
+    HDC Buffer(SIZE size) { return buffer_.Get(size); }
 
 private:
     HFONT font_ = nullptr;
-    HDC memory_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    SIZE capacity_{0, 0};
+    ScratchBuffer buffer_;
 };
 
 void PaintCaptionText(HDC hdc, const Window& w, const NonClientLayout& l, bool active) {

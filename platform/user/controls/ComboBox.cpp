@@ -305,8 +305,9 @@ void ComboBox::PaintItem(HDC hdc, const RECT& item) {
         SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
     }
     if (selected >= 0) {
-        std::string text(
-            std::size_t(std::max<LRESULT>(0, List(LB_GETTEXTLEN, WPARAM(selected)))) + 1, '\0');
+        std::string& text = paintText_;
+        text.assign(std::size_t(std::max<LRESULT>(0, List(LB_GETTEXTLEN, WPARAM(selected)))) + 1,
+                    '\0');
         List(LB_GETTEXT, WPARAM(selected), reinterpret_cast<LPARAM>(text.data()));
         text.resize(text.size() - 1);
         RECT box = band;

@@ -53,6 +53,7 @@ private:
     bool buttonDown_ = false; // the press that dropped the list is still held
     int selectionAtDrop_ = -1;
     DWORD listScrollBars_ = 0; // WS_VSCROLL/WS_HSCROLL given to the combo box
+    std::string paintText_;    // kept, so that a repaint copies the text into held storage
 };
 
 } // namespace win::controls

@@ -49,6 +49,7 @@ private:
     // Geometry (EditView.cpp).
     RECT TextRect() const;
     int VisibleLines() const;
+    std::string_view LineText(const EditLine& line) const;
     std::string DisplayText(const EditLine& line) const;
     int XOf(std::size_t offset) const;
     std::size_t OffsetAt(std::size_t line, int x) const;

@@ -27,9 +27,12 @@ int Edit::VisibleLines() const {
     return std::max(1, int(rect.bottom - rect.top) / lineHeight_);
 }
 
+std::string_view Edit::LineText(const EditLine& line) const {
+    return std::string_view(buffer_.Text()).substr(line.start, line.end - line.start);
+}
+
 std::string Edit::DisplayText(const EditLine& line) const {
-    const std::string_view text =
-        std::string_view(buffer_.Text()).substr(line.start, line.end - line.start);
+    const std::string_view text = LineText(line);
     if (passwordChar_ == 0)
         return std::string(text);
     std::string masked;
@@ -259,9 +262,12 @@ void Edit::UpdateScrollBars() {
 
 void Edit::PaintLine(HDC hdc, std::size_t index, int y, COLORREF textColor) {
     const RECT rect = TextRect();
-    const std::string display = DisplayText(layout_.Line(index));
     SetTextColor(hdc, textColor);
-    TextOut(hdc, rect.left - xOffset_, y, display.c_str(), int(display.size()));
+    // Plain text is drawn where it lies: a repaint copies no line.
+    const EditLine& line = layout_.Line(index);
+    const std::string masked = passwordChar_ != 0 ? DisplayText(line) : std::string();
+    const std::string_view display = passwordChar_ != 0 ? std::string_view(masked) : LineText(line);
+    TextOut(hdc, rect.left - xOffset_, y, display.data(), int(display.size()));
 }
 
 void Edit::PaintSelection(HDC hdc, std::size_t index, int y) {

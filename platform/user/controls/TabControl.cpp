@@ -27,19 +27,17 @@ TabControl::Side TabControl::SideOf() const {
 }
 
 void TabControl::Measure() {
-    MeasuringDc dc;
-    DcState state(dc.Dc(), ControlFont(hwnd_));
+    DcState state(measure_.Dc(), ControlFont(hwnd_));
     for (Item& item : items_) {
         SIZE size{};
-        GetTextExtentPoint32(dc.Dc(), item.text.c_str(), int(item.text.size()), &size);
+        GetTextExtentPoint32(measure_.Dc(), item.text.c_str(), int(item.text.size()), &size);
         item.extent = fixedWidth_ > 0 ? fixedWidth_ : int(size.cx) + 2 * padding_.cx;
     }
 }
 
 int TabControl::RowThickness() const {
-    MeasuringDc dc;
-    DcState state(dc.Dc(), ControlFont(hwnd_));
-    const int row = fixedHeight_ > 0 ? fixedHeight_ : LineHeight(dc.Dc()) + 2 * padding_.cy;
+    DcState state(measure_.Dc(), ControlFont(hwnd_));
+    const int row = fixedHeight_ > 0 ? fixedHeight_ : LineHeight(measure_.Dc()) + 2 * padding_.cy;
     if (SideOf() == Side::Left || SideOf() == Side::Right) {
         // Side tabs hold their text across: the column is as wide as the widest tab.
         int widest = row;

@@ -54,6 +54,7 @@ private:
     void PaintTab(HDC hdc, int index);
 
     HWND hwnd_;
+    MeasuringDc measure_; // kept: painting measures the row without making a DC
     std::vector<Item> items_;
     int selected_ = -1;
     int focus_ = -1;

@@ -12,7 +12,9 @@
 #include "platform/user/menus/MenuTracker.h"
 #include "platform/user/menus/PopupLayout.h"
 
+#include <algorithm>
 #include <cctype>
+#include <map>
 
 namespace win {
 
@@ -56,6 +58,80 @@ int OwnerDrawnWidth(HWND hwnd, const MenuItem& item) {
     measure.itemData = item.data;
     SendWithPointer(hwnd, WM_MEASUREITEM, 0, &measure);
     return int(measure.itemWidth);
+}
+
+// Measures the bar's items (a copy: owner-drawn items' owner may change the
+// menu while it is asked) for the menu row `row`.
+std::vector<RECT> MeasureBar(HWND hwnd, const std::vector<MenuItem>& items, const RECT& row) {
+    std::vector<RECT> rects;
+    rects.reserve(items.size());
+    const HDC hdc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(hdc, MenuFont());
+    int x = row.left;
+    std::size_t rightFrom = items.size();
+    for (const MenuItem& item : items) {
+        int width = 0;
+        if ((item.type & MFT_RIGHTJUSTIFY) && rightFrom == items.size())
+            rightFrom = rects.size();
+        if (IsCaptionButton(item))
+            width = GetSystemMetrics(SM_CXMENUSIZE);
+        else if (item.IsOwnerDrawn())
+            width = OwnerDrawnWidth(hwnd, item);
+        else if (!item.IsSeparator())
+            width = int(MenuTextSize(hdc, item.Label()).cx) + 2 * kBarPadding;
+        rects.push_back(RECT{x, row.top, std::min<LONG>(x + width, row.right), row.bottom});
+        x = std::min<LONG>(x + width, row.right);
+    }
+    SelectObject(hdc, old);
+    DeleteDC(hdc);
+    // Items from the first right-justified one on line up at the right end.
+    if (rightFrom < rects.size()) {
+        const LONG shift = row.right - rects.back().right;
+        for (std::size_t i = rightFrom; i < rects.size(); ++i)
+            OffsetRect(&rects[i], shift, 0);
+    }
+    return rects;
+}
+
+// What an item's width depends on.
+bool SameMeasure(const MenuItem& a, const MenuItem& b) {
+    return a.type == b.type && a.id == b.id && a.bitmap == b.bitmap && a.data == b.data &&
+           a.text == b.text;
+}
+
+// A window's bar layout with the row and items it was measured for. Windows
+// measure a bar again only when its row or its items changed, so that an
+// unchanged repaint measures (and allocates) nothing.
+struct BarLayout {
+    HMENU menu = nullptr;
+    RECT row{};
+    std::vector<MenuItem> measured;
+    std::vector<RECT> rects;
+
+    bool Fits(const Menu& bar, const RECT& r) const {
+        return menu == bar.handle && EqualRect(&row, &r) &&
+               std::equal(measured.begin(), measured.end(), bar.items.begin(), bar.items.end(),
+                          SameMeasure);
+    }
+};
+
+// Per window; entries of windows that are gone go when another is measured.
+std::map<HWND, BarLayout> barLayouts;
+
+const std::vector<RECT>& BarItemRects(HWND hwnd, const RECT& row) {
+    static const std::vector<RECT> none;
+    const Menu* bar = BarOf(hwnd);
+    if (bar == nullptr || IsRectEmpty(&row))
+        return none;
+    const auto found = barLayouts.find(hwnd);
+    if (found != barLayouts.end() && found->second.Fits(*bar, row))
+        return found->second.rects;
+    std::erase_if(barLayouts, [](const auto& entry) { return !IsWindow(entry.first); });
+    BarLayout measured{bar->handle, row, bar->items, {}};
+    measured.rects = MeasureBar(hwnd, measured.measured, row);
+    BarLayout& layout = barLayouts[hwnd];
+    layout = std::move(measured);
+    return layout.rects;
 }
 
 RECT MenuRow(HWND hwnd) {
@@ -201,42 +277,7 @@ HMENU GetSystemMenu(HWND hwnd, BOOL revert) {
 }
 
 std::vector<RECT> MenuBarItemRects(HWND hwnd, const RECT& row) {
-    std::vector<RECT> rects;
-    const Menu* bar = BarOf(hwnd);
-    if (bar == nullptr || IsRectEmpty(&row))
-        return rects;
-    const HDC hdc = CreateCompatibleDC(nullptr);
-    const HFONT font = CreateMenuFont();
-    const HGDIOBJ old = SelectObject(hdc, font);
-    int x = row.left;
-    std::size_t rightFrom = bar->items.size();
-    for (const MenuItem& item : bar->items) {
-        int width = 0;
-        if ((item.type & MFT_RIGHTJUSTIFY) && rightFrom == bar->items.size())
-            rightFrom = rects.size();
-        if (IsCaptionButton(item)) {
-            width = GetSystemMetrics(SM_CXMENUSIZE);
-        } else if (item.IsOwnerDrawn()) {
-            width = OwnerDrawnWidth(hwnd, item);
-        } else if (!item.IsSeparator()) {
-            RECT text{0, 0, 0, 0};
-            const std::string label = item.Label();
-            DrawText(hdc, label.c_str(), int(label.size()), &text, DT_SINGLELINE | DT_CALCRECT);
-            width = RectWidth(text) + 2 * kBarPadding;
-        }
-        rects.push_back(RECT{x, row.top, std::min<LONG>(x + width, row.right), row.bottom});
-        x = std::min<LONG>(x + width, row.right);
-    }
-    SelectObject(hdc, old);
-    DeleteObject(font);
-    DeleteDC(hdc);
-    // Items from the first right-justified one on line up at the right end.
-    if (rightFrom < rects.size()) {
-        const LONG shift = row.right - rects.back().right;
-        for (std::size_t i = rightFrom; i < rects.size(); ++i)
-            OffsetRect(&rects[i], shift, 0);
-    }
-    return rects;
+    return BarItemRects(hwnd, row);
 }
 
 void PaintMenuBar(HWND hwnd, HDC hdc, const RECT& row) noexcept {
@@ -246,11 +287,11 @@ void PaintMenuBar(HWND hwnd, HDC hdc, const RECT& row) noexcept {
     const Menu* bar = BarOf(hwnd);
     if (bar == nullptr)
         return;
-    const std::vector<RECT> rects = MenuBarItemRects(hwnd, row);
-    const HFONT font = CreateMenuFont();
+    const std::vector<RECT>& rects = BarItemRects(hwnd, row);
     const int saved = SaveDC(hdc);
-    SelectObject(hdc, font);
-    for (std::size_t i = 0; i < rects.size(); ++i) {
+    SelectObject(hdc, MenuFont());
+    // Sizes checked each turn: an owner drawing an item may change the menu.
+    for (std::size_t i = 0; i < rects.size() && i < bar->items.size(); ++i) {
         RECT r = rects[i];
         if (IsCaptionButton(bar->items[i])) {
             PaintCaptionButton(hdc, bar->items[i], r);
@@ -261,7 +302,6 @@ void PaintMenuBar(HWND hwnd, HDC hdc, const RECT& row) noexcept {
             DrawEdge(hdc, &r, BDR_SUNKENOUTER, BF_RECT);
     }
     RestoreDC(hdc, saved);
-    DeleteObject(font);
 }
 
 int MenuBarItemAt(HWND hwnd, POINT screen) {

@@ -5,6 +5,7 @@
 #include "platform/gdi/Text.h"
 #include "platform/user/Dispatch.h"
 #include "platform/user/Rects.h"
+#include "platform/user/ScratchBuffer.h"
 #include "platform/user/controls/StandardControls.h"
 
 namespace win {
@@ -50,14 +51,14 @@ void PaintSeparator(HDC hdc, const RECT& rect) {
     DrawEdge(hdc, &line, EDGE_ETCHED, BF_TOP);
 }
 
-void DrawLabel(HDC hdc, const std::string& text, RECT r, UINT align, COLORREF color) {
+void DrawLabel(HDC hdc, std::string_view text, RECT r, UINT align, COLORREF color) {
     SetTextColor(hdc, color);
-    DrawText(hdc, text.c_str(), int(text.size()), &r, align | DT_SINGLELINE | DT_VCENTER);
+    DrawText(hdc, text.data(), int(text.size()), &r, align | DT_SINGLELINE | DT_VCENTER);
 }
 
 // Disabled text is embossed: a highlight copy one pixel down-right, then the
 // shadow colour, unless the item is selected.
-void DrawText3(HDC hdc, const std::string& text, const RECT& r, UINT align, bool enabled,
+void DrawText3(HDC hdc, std::string_view text, const RECT& r, UINT align, bool enabled,
                bool selected) {
     if (enabled) {
         DrawLabel(hdc, text, r, align,
@@ -99,7 +100,7 @@ void PaintContent(HDC hdc, const Menu& menu, const MenuItem& item, const RECT& r
     }
     RECT text{rect.left + columns.text, rect.top, rect.right, rect.bottom};
     DrawText3(hdc, item.Label(), text, DT_LEFT, enabled, selected);
-    const std::string shortcut = item.Shortcut();
+    const std::string_view shortcut = item.Shortcut();
     if (!shortcut.empty()) {
         const int right = rect.right - GetSystemMetrics(SM_CXMENUCHECK) - 4;
         if (columns.shortcut > 0)
@@ -122,9 +123,9 @@ void PaintMenuGlyph(HDC hdc, const RECT& rect, UINT glyph, COLORREF color) noexc
     const int side = std::min(RectWidth(rect), RectHeight(rect));
     if (side <= 0)
         return;
-    const HDC mask = CreateCompatibleDC(hdc);
-    const HBITMAP bitmap = CreateBitmap(side, side, 1, 32, nullptr);
-    const HGDIOBJ old = SelectObject(mask, bitmap);
+    // Kept between paints: an unchanged repaint creates no drawing objects.
+    static ScratchBuffer maskBuffer;
+    const HDC mask = maskBuffer.Get(SIZE{side, side});
     RECT box{0, 0, side, side};
     DrawFrameControl(mask, &box, DFC_MENU, glyph);
     const int x = rect.left + (RectWidth(rect) - side) / 2;
@@ -133,9 +134,6 @@ void PaintMenuGlyph(HDC hdc, const RECT& rect, UINT glyph, COLORREF color) noexc
         for (int column = 0; column < side; ++column)
             if ((GetPixel(mask, column, row) & 0xFFFFFF) == 0)
                 SetPixel(hdc, x + column, y + row, color);
-    SelectObject(mask, old);
-    DeleteObject(bitmap);
-    DeleteDC(mask);
 }
 
 void PaintMenuItem(HDC hdc, const Menu& menu, const MenuItem& item, const RECT& rect, bool selected,

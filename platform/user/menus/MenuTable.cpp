@@ -14,13 +14,14 @@ constexpr int kMaxDepth = 32;
 
 } // namespace
 
-std::string MenuItem::Label() const {
-    return text.substr(0, text.find('\t'));
+// Views into the text, so that painting an item copies nothing.
+std::string_view MenuItem::Label() const {
+    return std::string_view(text).substr(0, text.find('\t'));
 }
 
-std::string MenuItem::Shortcut() const {
+std::string_view MenuItem::Shortcut() const {
     const auto tab = text.find('\t');
-    return tab == std::string::npos ? std::string() : text.substr(tab + 1);
+    return tab == std::string::npos ? std::string_view() : std::string_view(text).substr(tab + 1);
 }
 
 char32_t MenuItem::Mnemonic() const {

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace win {
@@ -27,8 +28,8 @@ struct MenuItem {
     // What can be chosen: neither a separator nor disabled.
     bool IsSelectable() const { return !IsSeparator(); }
     // The part of the text before a tab, and the shortcut after it.
-    std::string Label() const;
-    std::string Shortcut() const;
+    std::string_view Label() const;
+    std::string_view Shortcut() const;
     // The lower-cased character after a single '&', or 0.
     char32_t Mnemonic() const;
 };

@@ -22,9 +22,8 @@ void PaintItems(HWND hwnd, HDC hdc) {
     const Menu* menu = popup == nullptr ? nullptr : MenuTable::Get().Find(popup->menu);
     if (menu == nullptr)
         return;
-    const HFONT font = CreateMenuFont();
     const int saved = SaveDC(hdc);
-    SelectObject(hdc, font);
+    SelectObject(hdc, MenuFont());
     const MenuItemColumns columns{popup->layout.textColumn, popup->layout.shortcutColumn};
     const std::size_t count = std::min(menu->items.size(), popup->layout.items.size());
     for (std::size_t i = 0; i < count; ++i)
@@ -32,7 +31,6 @@ void PaintItems(HWND hwnd, HDC hdc) {
             PaintMenuItem(hdc, *menu, menu->items[i], popup->layout.items[i],
                           int(i) == popup->selected, columns, popup->owner);
     RestoreDC(hdc, saved);
-    DeleteObject(font);
 }
 
 // The frame in window coordinates of `hdc`.

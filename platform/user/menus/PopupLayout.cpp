@@ -22,13 +22,6 @@ struct ItemSize {
     bool ownerWidth = false; // width given whole by the owner
 };
 
-SIZE TextSize(HDC hdc, const std::string& text) {
-    RECT r{0, 0, 0, 0};
-    if (!text.empty())
-        DrawText(hdc, text.c_str(), int(text.size()), &r, DT_SINGLELINE | DT_CALCRECT);
-    return SIZE{RectWidth(r), RectHeight(r)};
-}
-
 ItemSize MeasureOwnerDrawn(const MenuItem& item, HWND owner) {
     MEASUREITEMSTRUCT measure;
     measure.CtlType = ODT_MENU;
@@ -55,22 +48,33 @@ ItemSize MeasureItem(HDC hdc, const MenuItem& item, HWND owner, int textHeight) 
     if ((item.type & MFT_BITMAP) != 0)
         return MeasureBitmap(item);
     const int check = GetSystemMetrics(SM_CYMENUCHECK);
-    return ItemSize{int(TextSize(hdc, item.Label()).cx), int(TextSize(hdc, item.Shortcut()).cx),
-                    std::max(textHeight + 6, check + 4), false};
+    return ItemSize{int(MenuTextSize(hdc, item.Label()).cx),
+                    int(MenuTextSize(hdc, item.Shortcut()).cx), std::max(textHeight + 6, check + 4),
+                    false};
 }
 
 } // namespace
 
-HFONT CreateMenuFont() {
-    NONCLIENTMETRICS metrics;
-    SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return CreateFontIndirect(&metrics.lfMenuFont);
+HFONT MenuFont() {
+    // The handle table frees it at exit.
+    static const HFONT font = [] {
+        NONCLIENTMETRICS metrics;
+        SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+        return CreateFontIndirect(&metrics.lfMenuFont);
+    }();
+    return font;
+}
+
+SIZE MenuTextSize(HDC hdc, std::string_view text) {
+    RECT r{0, 0, 0, 0};
+    if (!text.empty())
+        DrawText(hdc, text.data(), int(text.size()), &r, DT_SINGLELINE | DT_CALCRECT);
+    return SIZE{RectWidth(r), RectHeight(r)};
 }
 
 PopupLayout PopupLayout::Measure(const Menu& menu, HWND owner) {
     const HDC hdc = CreateCompatibleDC(nullptr);
-    const HFONT font = CreateMenuFont();
-    const HGDIOBJ oldFont = SelectObject(hdc, font);
+    const HGDIOBJ oldFont = SelectObject(hdc, MenuFont());
     TEXTMETRIC tm{};
     GetTextMetrics(hdc, &tm);
 
@@ -79,7 +83,6 @@ PopupLayout PopupLayout::Measure(const Menu& menu, HWND owner) {
     for (const MenuItem& item : menu.items)
         sizes.push_back(MeasureItem(hdc, item, owner, int(tm.tmHeight)));
     SelectObject(hdc, oldFont);
-    DeleteObject(font);
     DeleteDC(hdc);
 
     PopupLayout layout;

@@ -5,6 +5,7 @@
 
 #include "platform/user/menus/MenuTable.h"
 
+#include <string_view>
 #include <vector>
 
 namespace win {
@@ -24,8 +25,11 @@ struct PopupLayout {
     int ItemAt(POINT client) const;
 };
 
-// The font menus are drawn with (the non-client metrics' menu font); owned by
-// the caller.
-HFONT CreateMenuFont();
+// The font menus are drawn with (the non-client metrics' menu font), made on
+// first use and kept for the GUI thread's life, so that painting a menu creates
+// no font.
+HFONT MenuFont();
+// The extent of one line of menu text in the font selected into `hdc`.
+SIZE MenuTextSize(HDC hdc, std::string_view text);
 
 } // namespace win
