@@ -167,8 +167,8 @@ void TForm1::ComboBox_ClassChange(fw::TObject*) {
 // A file that cannot be read leaves the view as it was.
 void TForm1::TVListClick(fw::TObject*) {
     try {
-        catalogue::ShowChannelSchedule(*TVListBox->Lines(), *TVList->Items(),
-                                       *TVFilepathList->Items(), TVList->ItemIndex());
+        TVListBox->SetText(catalogue::ChannelScheduleText(
+            *TVList->Items(), *TVFilepathList->Items(), TVList->ItemIndex()));
     } catch (...) {
     }
 }

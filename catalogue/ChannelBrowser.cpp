@@ -1,7 +1,6 @@
 #include "catalogue/ChannelBrowser.h"
 
 #include "catalogue/ScheduleText.h"
-#include "framework/UpdateScope.h"
 
 namespace catalogue {
 
@@ -19,18 +18,21 @@ std::string ScheduleHeader(std::string_view displayName) {
     return "【" + std::string(displayName) + "】";
 }
 
-void ShowChannelSchedule(fw::TStrings& view, const fw::TStrings& TVList,
-                         const fw::TStrings& TVFilepathList, int index) {
+std::string ChannelScheduleText(const fw::TStrings& TVList, const fw::TStrings& TVFilepathList,
+                                int index) {
     const std::string path = TVFilepathList.Strings(index);
-    const std::string header = ScheduleHeader(TVList.Strings(index));
-    std::vector<std::string> lines = ReadScheduleFile(path);
-    fw::WithUpdate(view, [&] {
-        view.Clear();
-        view.Add(header);
-        for (std::string& line : lines) {
-            view.Add(std::move(line));
-        }
-    });
+    std::string text = ScheduleHeader(TVList.Strings(index));
+    const std::vector<std::string> lines = ReadScheduleFile(path);
+    std::size_t size = text.size();
+    for (const std::string& line : lines) {
+        size += 2 + line.size();
+    }
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += "\r\n";
+        text += line;
+    }
+    return text;
 }
 
 } // namespace catalogue

@@ -22,11 +22,13 @@ std::string CategoryFolder(std::string_view applicationFolder, std::string_view 
 // "【" + display name + "】".
 std::string ScheduleHeader(std::string_view displayName);
 
-// Shows the schedule of channel index: reads the file that TVFilepathList holds
-// for it, and only then replaces view's lines with the header for its TVList name
-// and the file's lines. An index without an entry, or a file that cannot be read,
-// raises before the view is touched.
-void ShowChannelSchedule(fw::TStrings& view, const fw::TStrings& TVList,
-                         const fw::TStrings& TVFilepathList, int index);
+// The schedule view's text for channel index: the header for its TVList name,
+// then the lines of the file TVFilepathList holds for it, CR LF between lines
+// and none after the last, as a multi-line text box keeps them. Handing the view
+// its whole text at once keeps a long schedule from costing a pass over the
+// text per line. An index without an entry, or a file that cannot be read,
+// raises, so the caller's view stays as it was.
+std::string ChannelScheduleText(const fw::TStrings& TVList, const fw::TStrings& TVFilepathList,
+                                int index);
 
 } // namespace catalogue

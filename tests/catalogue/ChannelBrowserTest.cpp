@@ -2,7 +2,6 @@
 
 #include "framework/Exception.h"
 #include "tests/catalogue/FolderFixture.h"
-#include "tests/catalogue/ListLines.h"
 
 #include <gtest/gtest.h>
 
@@ -37,34 +36,27 @@ protected:
     FolderFixture FFolder;
     fw::TStringList FNames;
     fw::TStringList FPaths;
-    fw::TStringList FView;
 };
 
-TEST_F(ChannelSelection, ReplacesTheWholeViewWithHeaderAndLines) {
+TEST_F(ChannelSelection, HeaderThenTheFilesLines) {
     AddChannel("ORVO-1台", "01.txt", "08:00 朝闻天下\r\n09:00 新闻\n");
     AddChannel("", "yunnan.txt", "");
     AddChannel("ORVO-2台", "02.txt", "\xFF\xFE\x2D\x4E");
-    FView.Add("共3个频道");
 
-    ShowChannelSchedule(FView, FNames, FPaths, 0);
-    EXPECT_EQ(ToLines(FView), (Lines{"【ORVO-1台】", "08:00 朝闻天下", "09:00 新闻"}));
-    ShowChannelSchedule(FView, FNames, FPaths, 2);
-    EXPECT_EQ(ToLines(FView), (Lines{"【ORVO-2台】", "中"}));
-    ShowChannelSchedule(FView, FNames, FPaths, 1);
-    EXPECT_EQ(ToLines(FView), (Lines{"【】"}));
+    EXPECT_EQ(ChannelScheduleText(FNames, FPaths, 0),
+              "【ORVO-1台】\r\n08:00 朝闻天下\r\n09:00 新闻");
+    EXPECT_EQ(ChannelScheduleText(FNames, FPaths, 2), "【ORVO-2台】\r\n中");
+    EXPECT_EQ(ChannelScheduleText(FNames, FPaths, 1), "【】");
 }
 
-TEST_F(ChannelSelection, LeavesTheViewAsItWasWhenNothingCanBeRead) {
+TEST_F(ChannelSelection, RaisesWhenNothingCanBeRead) {
     AddChannel("ORVO-1台", "01.txt", "08:00 朝闻天下");
     AddChannel("ORVO-2台", "02.txt", "");
     std::remove(FFolder.Path("02.txt").c_str());
-    ShowChannelSchedule(FView, FNames, FPaths, 0);
-    const Lines before = ToLines(FView);
 
-    EXPECT_THROW(ShowChannelSchedule(FView, FNames, FPaths, 1), fw::EFOpenError);
-    EXPECT_THROW(ShowChannelSchedule(FView, FNames, FPaths, -1), fw::Exception);
-    EXPECT_THROW(ShowChannelSchedule(FView, FNames, FPaths, 2), fw::Exception);
-    EXPECT_EQ(ToLines(FView), before);
+    EXPECT_THROW(ChannelScheduleText(FNames, FPaths, 1), fw::EFOpenError);
+    EXPECT_THROW(ChannelScheduleText(FNames, FPaths, -1), fw::Exception);
+    EXPECT_THROW(ChannelScheduleText(FNames, FPaths, 2), fw::Exception);
 }
 
 } // namespace
