@@ -1,13 +1,32 @@
 #pragma once
-// What backends (and tests) read from the window manager beyond the API.
+// What backends (and tests) read from the window manager beyond the API, and
+// the few events only a display can report.
 
 #include "platform/gdi/Surface.h"
 #include "platform/user/UserTypes.h"
+
+#include <cstddef>
+#include <string>
 
 namespace win {
 
 // The surface of the top-level window that holds `hwnd` (window coordinates of
 // that top-level window), or null.
 const Surface* GetWindowSurface(HWND hwnd);
+
+// The display gave keyboard focus to `hwnd` (one of our windows) or took it to
+// somewhere else (null), as a window manager or another program does: the
+// application activates and deactivates the way Windows would, with
+// WM_ACTIVATEAPP only when the application as a whole changes. Focus reported
+// on a window that is active already (the display following our own
+// SetActiveWindow) changes nothing.
+void ActivateFromDisplay(HWND hwnd);
+
+// The input method's composition is now `utf8` with its cursor at byte
+// `cursor` (empty: the composition ended or was cancelled). The focus window
+// is sent WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION and
+// WM_IME_ENDCOMPOSITION and reads the text with ImmGetCompositionString. Committed text comes
+// separately, through InjectText.
+void InjectComposition(const std::string& utf8, std::size_t cursor);
 
 } // namespace win

@@ -1,9 +1,11 @@
 #pragma once
-// A private X server for end-to-end tests: Xvfb on the first free display
-// number, stopped (by its own process id) when the object goes.
+// A private X server for end-to-end tests: Xvfb on a display number it finds
+// free, stopped (by its own process id) when the object goes.
 
 #include <string>
 #include <sys/types.h>
+
+struct _XDisplay; // Xlib's connection
 
 namespace win::test {
 
@@ -20,6 +22,23 @@ public:
 private:
     pid_t pid_ = -1;
     std::string display_;
+};
+
+// A plain window of another X client (its own connection), mapped at once;
+// it goes with the object.
+class XClientWindow {
+public:
+    XClientWindow(const std::string& display, int x, int y, int width, int height);
+    ~XClientWindow();
+    XClientWindow(const XClientWindow&) = delete;
+    XClientWindow& operator=(const XClientWindow&) = delete;
+
+    bool Open() const { return connection_ != nullptr; }
+    unsigned long Id() const { return window_; }
+
+private:
+    ::_XDisplay* connection_ = nullptr;
+    unsigned long window_ = 0;
 };
 
 // Runs a shell command with DISPLAY set; returns its standard output.

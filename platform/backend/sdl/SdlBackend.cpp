@@ -33,13 +33,25 @@ RECT RectOf(HWND hwnd) {
 // must not be managed: they land exactly where asked and take no focus.
 bool IsOwnedPopup(HWND hwnd) {
     const DWORD style = DWORD(GetWindowLong(hwnd, GWL_STYLE));
-    return (style & WS_POPUP) && GetWindow(hwnd, GW_OWNER) != nullptr && !(style & WS_CAPTION);
+    return (style & WS_POPUP) && GetWindow(hwnd, GW_OWNER) != nullptr &&
+           (style & WS_CAPTION) != WS_CAPTION;
 }
 
 std::string TitleOf(HWND hwnd) {
     char text[512] = {};
     GetWindowText(hwnd, text, sizeof text);
     return text;
+}
+
+// SDL's own X connection and the X window of `window`, when SDL runs on X11.
+bool X11HandlesOf(SDL_Window* window, Display*& display, ::Window& xwindow) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return false;
+    display = info.info.x11.display;
+    xwindow = info.info.x11.window;
+    return true;
 }
 
 void CopyRows(const Surface& from, SDL_Surface* to, const RECT& area) {
@@ -65,6 +77,8 @@ SdlBackend::SdlBackend() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Compositions longer than SDL_TEXTEDITING's 32 bytes arrive whole.
+    SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw std::runtime_error(std::string("SDL: ") + SDL_GetError());
     SDL_Rect bounds{0, 0, 1024, 768};
@@ -72,12 +86,13 @@ SdlBackend::SdlBackend() {
     screen_ = RECT{bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
     SetScreenSize(bounds.w, bounds.h);
     wakeEvent_ = SDL_RegisterEvents(1);
-    SDL_StartTextInput();
+    if (std::string(SDL_GetCurrentVideoDriver()) == "x11")
+        pointerGrab_ = std::make_unique<SdlPointerGrab>(nullptr);
 }
 
 SdlBackend::~SdlBackend() {
-    for (auto& [hwnd, window] : windows_)
-        SDL_DestroyWindow(window);
+    for (auto& [hwnd, native] : windows_)
+        SDL_DestroyWindow(native.window);
     for (auto& [id, cursor] : cursors_)
         SDL_FreeCursor(cursor);
     SDL_Quit();
@@ -85,13 +100,13 @@ SdlBackend::~SdlBackend() {
 
 SDL_Window* SdlBackend::WindowOf(HWND hwnd) const {
     auto found = windows_.find(hwnd);
-    return found == windows_.end() ? nullptr : found->second;
+    return found == windows_.end() ? nullptr : found->second.window;
 }
 
 HWND SdlBackend::HandleOf(Uint32 windowId) const {
     SDL_Window* window = SDL_GetWindowFromID(windowId);
-    for (const auto& [hwnd, w] : windows_)
-        if (w == window)
+    for (const auto& [hwnd, native] : windows_)
+        if (native.window == window)
             return hwnd;
     return nullptr;
 }
@@ -99,14 +114,21 @@ HWND SdlBackend::HandleOf(Uint32 windowId) const {
 SDL_Window* SdlBackend::CreateNativeWindow(HWND hwnd) {
     const RECT r = RectOf(hwnd);
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-    if (IsOwnedPopup(hwnd))
+    const bool popupMenu = IsOwnedPopup(hwnd);
+    if (popupMenu)
         flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
     SDL_Window* window =
         SDL_CreateWindow(TitleOf(hwnd).c_str(), r.left, r.top, std::max<LONG>(r.right - r.left, 1),
                          std::max<LONG>(r.bottom - r.top, 1), flags);
     if (window == nullptr)
         return nullptr;
-    windows_[hwnd] = window;
+    NativeWindow& native = windows_[hwnd];
+    native.window = window;
+    native.popupMenu = popupMenu;
+    Display* display = nullptr;
+    ::Window xwindow = 0;
+    if (X11HandlesOf(window, display, xwindow))
+        native.xid = xwindow;
     ApplyShape(hwnd, window);
     return window;
 }
@@ -129,8 +151,10 @@ void SdlBackend::TopLevelChanged(HWND hwnd) {
     const int height = std::max<LONG>(r.bottom - r.top, 1);
     if (w != width || h != height)
         SDL_SetWindowSize(window, width, height);
-    if (x != r.left || y != r.top)
+    if (x != r.left || y != r.top) {
         SDL_SetWindowPosition(window, r.left, r.top);
+        textInput_.WindowMoved();
+    }
     SDL_SetWindowTitle(window, TitleOf(hwnd).c_str());
     const bool shown = (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
     if (visible && !shown) {
@@ -138,16 +162,26 @@ void SdlBackend::TopLevelChanged(HWND hwnd) {
         Present(hwnd, RECT{0, 0, width, height});
     } else if (!visible && shown) {
         SDL_HideWindow(window);
+        ReturnFocusToActive();
     }
 }
 
+// Without a window manager SDL focuses every window it shows (a pop-up may
+// keep it: keys go to the focus window whichever X window has them), and the
+// focus of a window hidden goes nowhere: back to the active window.
+// Not raised: that would cover pop-ups still open.
+void SdlBackend::ReturnFocusToActive() {
+    const HWND active = GetActiveWindow();
+    SDL_Window* window = WindowOf(active);
+    if (window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN))
+        SDL_SetWindowInputFocus(window);
+}
+
 void SdlBackend::ApplyShape(HWND hwnd, SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    Display* display = nullptr;
+    ::Window xwindow = 0;
+    if (!X11HandlesOf(window, display, xwindow))
         return;
-    Display* display = info.info.x11.display;
-    const ::Window xwindow = info.info.x11.window;
     int eventBase = 0, errorBase = 0;
     if (!XShapeQueryExtension(display, &eventBase, &errorBase))
         return;
@@ -182,6 +216,7 @@ void SdlBackend::TopLevelDestroyed(HWND hwnd) {
     if (SDL_Window* window = WindowOf(hwnd)) {
         SDL_DestroyWindow(window);
         windows_.erase(hwnd);
+        ReturnFocusToActive();
     }
 }
 
@@ -231,6 +266,13 @@ void SdlBackend::SetCursorShape(HCURSOR cursor) {
 }
 
 void SdlBackend::SetMouseCapture(bool captured) {
+    if (captured && pointerGrab_ != nullptr && pointerGrab_->Start())
+        return;
+    if (!captured && pointerGrab_ != nullptr && pointerGrab_->Active()) {
+        pointerGrab_->Stop();
+        sdlPointerStale_ = true;
+        return;
+    }
     SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE);
 }
 
@@ -249,6 +291,13 @@ POINT SdlBackend::ScreenPoint(Uint32 windowId, int x, int y) const {
 }
 
 void SdlBackend::PumpEvents(DWORD timeout) {
+    // The loop has dispatched what came in last time: focus and caret may
+    // have moved.
+    textInput_.FollowFocus();
+    if (pointerGrab_ != nullptr && pointerGrab_->Active()) {
+        PumpWhileGrabbed(timeout);
+        return;
+    }
     SDL_Event event;
     const int wait = timeout == INFINITE ? -1 : int(std::min<DWORD>(timeout, 0x7FFFFFFF));
     if (wait != 0) {
@@ -259,19 +308,45 @@ void SdlBackend::PumpEvents(DWORD timeout) {
         Translate(event);
 }
 
+// SDL cannot wait on the grab's connection as well: wait in short slices.
+void SdlBackend::PumpWhileGrabbed(DWORD timeout) {
+    const Uint64 end = SDL_GetTicks64() + std::min<DWORD>(timeout, 0x7FFFFFFF);
+    for (;;) {
+        bool any = pointerGrab_->Drain();
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+            Translate(event);
+            any = true;
+        }
+        const Uint64 now = SDL_GetTicks64();
+        if (any || !pointerGrab_->Active() || now >= end)
+            return;
+        pointerGrab_->Wait(int(std::min<Uint64>(end - now, 10)));
+    }
+}
+
 void SdlBackend::Translate(const SDL_Event& event) {
+    if (textInput_.Translate(event))
+        return;
     switch (event.type) {
     case SDL_MOUSEMOTION:
+        sdlPointerStale_ = false;
         InjectMouseMove(ScreenPoint(event.motion.windowID, event.motion.x, event.motion.y));
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
+        textInput_.CaretMayHaveMoved();
         const MouseButton button = event.button.button == SDL_BUTTON_RIGHT    ? MouseButton::Right
                                    : event.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
                                                                               : MouseButton::Left;
+        POINT at = ScreenPoint(event.button.windowID, event.button.x, event.button.y);
+        // After our grab SDL knows the pointer only from before it (it saw
+        // no leaving, so it ignores the coming back): ask the server.
+        if (sdlPointerStale_ && pointerGrab_ != nullptr)
+            at = pointerGrab_->PointerPosition(at);
         InjectMouseButton(
             button, event.type == SDL_MOUSEBUTTONDOWN ? KeyTransition::Down : KeyTransition::Up,
-            ScreenPoint(event.button.windowID, event.button.x, event.button.y));
+            at);
         break;
     }
     case SDL_MOUSEWHEEL: {
@@ -282,11 +357,9 @@ void SdlBackend::Translate(const SDL_Event& event) {
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+        textInput_.CaretMayHaveMoved();
         if (const int vk = VirtualKeyFromScancode(event.key.keysym.scancode))
             InjectKey(vk, event.type == SDL_KEYDOWN ? KeyTransition::Down : KeyTransition::Up);
-        break;
-    case SDL_TEXTINPUT:
-        InjectText(event.text.text);
         break;
     case SDL_WINDOWEVENT:
         TranslateWindowEvent(event.window);
@@ -306,6 +379,10 @@ void SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event) {
         Present(hwnd, RECT{0, 0, r.right - r.left, r.bottom - r.top});
         break;
     }
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        FollowDisplayFocus(hwnd, event.event == SDL_WINDOWEVENT_FOCUS_GAINED);
+        break;
     case SDL_WINDOWEVENT_CLOSE:
         PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
@@ -316,6 +393,36 @@ void SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event) {
     default:
         break;
     }
+}
+
+// SDL reports focus changes late (it waits out a window manager's brief focus
+// juggling), and our own SetInputFocus causes them too: what counts is where
+// the X focus is now, so that a stale report cannot undo a later activation
+// and moving between two of our windows never looks like leaving the
+// application.
+void SdlBackend::FollowDisplayFocus(HWND reported, bool gained) {
+    Display* display = nullptr;
+    ::Window xwindow = 0;
+    SDL_Window* window = WindowOf(reported);
+    if (window == nullptr || !X11HandlesOf(window, display, xwindow)) {
+        if (gained)
+            ActivateFromDisplay(reported);
+        else if (SDL_GetKeyboardFocus() == nullptr)
+            ActivateFromDisplay(nullptr);
+        return;
+    }
+    ::Window focused = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focused, &revert);
+    for (const auto& [hwnd, native] : windows_) {
+        if (native.xid != focused)
+            continue;
+        // Menus and drop-downs holding the focus leave activation alone.
+        if (!native.popupMenu)
+            ActivateFromDisplay(hwnd);
+        return;
+    }
+    ActivateFromDisplay(nullptr);
 }
 
 std::string SdlBackend::ClipboardText() {
