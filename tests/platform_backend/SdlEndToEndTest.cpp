@@ -133,15 +133,9 @@ protected:
         observed = Observed{};
     }
 
-    // Our windows go, then the SDL display, before its X server stops.
+    // Our windows go (their children and owned pop-ups with them), then the
+    // SDL display, before its X server stops.
     void TearDown() override {
-        std::vector<HWND> tops;
-        EnumWindows(
-            [](HWND hwnd, LPARAM list) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&tops));
         for (HWND hwnd : tops)
             DestroyWindow(hwnd);
         InstallBackend(std::make_unique<NoDisplayBackend>());
@@ -152,6 +146,7 @@ protected:
                                    r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr,
                                    nullptr, nullptr, nullptr);
         observed.names[hwnd] = name;
+        tops.push_back(hwnd);
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
         return hwnd;
@@ -194,6 +189,7 @@ protected:
     }
 
     XvfbServer server;
+    std::vector<HWND> tops;
 };
 
 TEST_F(SdlEndToEndTest, CaptionDragAndClickFromXdotool) {

@@ -12,7 +12,7 @@ namespace win::sdl {
 
 class SdlPointerGrab {
 public:
-    // `display` names the X display SDL runs on.
+    // `display` names the X display (null: $DISPLAY, the one SDL opens).
     explicit SdlPointerGrab(const char* display);
     ~SdlPointerGrab();
     SdlPointerGrab(const SdlPointerGrab&) = delete;
