@@ -25,19 +25,8 @@ void BM_ScanListingFolder(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
 }
 
-// The peer: find(1) walking and printing the same tree, as a whole process. Its
-// CPU time is the child's, so it is reported as a counter of its own.
 void BM_FindPeer(benchmark::State& state) {
-    const std::string& root = ListingTree(int(state.range(0)), int(state.range(1)));
-    const double cpuBefore = ChildrenCpuSeconds();
-    for (auto _ : state) {
-        if (!RunFind(root)) {
-            state.SkipWithError("find failed");
-            break;
-        }
-    }
-    state.counters["find_cpu_ms"] =
-        benchmark::Counter((ChildrenCpuSeconds() - cpuBefore) * 1e3 / double(state.iterations()));
+    MeasureFind(state, ListingTree(int(state.range(0)), int(state.range(1))));
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
 }
 

@@ -113,16 +113,28 @@ ScheduleFile::~ScheduleFile() {
     std::remove(FPath.c_str());
 }
 
-bool RunFind(const std::string& root) {
-    const std::string command = "find '" + root + "' >/dev/null";
-    return std::system(command.c_str()) == 0;
-}
+namespace {
 
 double ChildrenCpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_CHILDREN, &usage);
     const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+} // namespace
+
+void MeasureFind(benchmark::State& state, const std::string& root) {
+    const std::string command = "find '" + root + "' >/dev/null";
+    const double cpuBefore = ChildrenCpuSeconds();
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError("find failed");
+            break;
+        }
+    }
+    state.counters["find_cpu_ms"] =
+        benchmark::Counter((ChildrenCpuSeconds() - cpuBefore) * 1e3 / double(state.iterations()));
 }
 
 } // namespace catalogue_bench

@@ -2,6 +2,7 @@
 // The data the catalogue benchmarks run on: listing trees of many channel files
 // with names the rules act on, and long schedule files in each encoding.
 
+#include <benchmark/benchmark.h>
 #include <string>
 
 namespace catalogue_bench {
@@ -29,10 +30,9 @@ private:
     std::string FPath;
 };
 
-// find(1) walking and printing the tree, as a whole process; false when it
-// failed.
-bool RunFind(const std::string& root);
-// CPU seconds used by ended child processes so far.
-double ChildrenCpuSeconds();
+// The peer of a scan: find(1) walking and printing the tree, as a whole process,
+// once per iteration. Its CPU time is the child's, so it is reported as the
+// counter find_cpu_ms.
+void MeasureFind(benchmark::State& state, const std::string& root);
 
 } // namespace catalogue_bench

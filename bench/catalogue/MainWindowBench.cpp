@@ -68,19 +68,8 @@ void BM_MainWindowCatalogueLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowCatalogueLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// find's own CPU time is that of a child process: a counter of its own, to set
-// against the load's CPU time when the machine is busy.
 void BM_FindSameTree(benchmark::State& state) {
-    const std::string& tree = ListingTree(kFolders, kFilesPerFolder);
-    const double cpuBefore = ChildrenCpuSeconds();
-    for (auto _ : state) {
-        if (!RunFind(tree)) {
-            state.SkipWithError("find failed");
-            break;
-        }
-    }
-    state.counters["find_cpu_ms"] =
-        benchmark::Counter((ChildrenCpuSeconds() - cpuBefore) * 1e3 / double(state.iterations()));
+    MeasureFind(state, ListingTree(kFolders, kFilesPerFolder));
 }
 BENCHMARK(BM_FindSameTree)->Unit(benchmark::kMillisecond)->UseRealTime();
 
