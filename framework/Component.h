@@ -96,6 +96,9 @@ class TComponent : public TPersistent {
     void BeginLoading();
     void EndReading();
     virtual void Loaded();
+    // The definition reader names the component this one is nested in; controls
+    // take it as their parent, menu items as the item or menu that holds them.
+    virtual void SetParentComponent(TComponent*) {}
     void SetDesigning(bool designing, bool setChildren = true);
 
 protected:
@@ -122,6 +125,17 @@ private:
     TComponentState FComponentState;
     bool FDestroyed = false;
 };
+
+// Points field at value, moving self's free notification from the old
+// component to the new one, so field is cleared (in self's Notification)
+// when the component it names is freed.
+template <class T> void SetComponentReference(TComponent& self, T*& field, T* value) {
+    if (field)
+        field->RemoveFreeNotification(self);
+    field = value;
+    if (field)
+        field->FreeNotification(self);
+}
 
 // Frees a component through Free(); see TComponentPtr.
 struct TComponentDeleter {

@@ -1,6 +1,8 @@
 #include "framework/gui/Control.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/gui/Menus.h"
+#include "framework/gui/PopupMenu.h"
 #include "framework/gui/WinControl.h"
 #include "platform/user/Painting.h"
 
@@ -32,6 +34,7 @@ const TClassInfo& TControl::StaticClass() {
             .Property("Font", &TControl::Font, &TControl::SetFont)
             .Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
             .Property("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode)
+            .Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
             .Property("Hint", &TControl::Hint, &TControl::SetHint)
             .Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
             .Property("Caption", &TControl::Caption, &TControl::SetCaption)
@@ -83,6 +86,21 @@ void TControl::SetParent(TWinControl* parent) {
     if (parent)
         parent->InsertControl(*this);
     ParentChanged();
+}
+
+void TControl::SetParentComponent(TComponent* parent) {
+    SetParent(dynamic_cast<TWinControl*>(parent));
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (menu != FPopupMenu)
+        SetComponentReference(*this, FPopupMenu, menu);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FPopupMenu)
+        FPopupMenu = nullptr;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -260,10 +278,51 @@ void TControl::WndProc(TMessage& message) {
     case win::WM_MOUSEMOVE:
         MouseMessage(message);
         break;
+    case win::WM_CONTEXTMENU:
+        if (ContextMenu(message))
+            return;
+        break;
+    case win::WM_KEYDOWN:
+    case win::WM_SYSKEYDOWN:
+        // Menu shortcuts come before the control's own use of the key.
+        if (DispatchShortCut(*this, message))
+            return;
+        break;
     default:
         break;
     }
     DefaultHandler(message);
+}
+
+bool TControl::ContextMenu(TMessage& message) {
+    const bool fromKeyboard = message.LParam == -1;
+    win::POINT screen{MouseX(message.LParam), MouseY(message.LParam)};
+    auto* self = dynamic_cast<TWinControl*>(this);
+    if (self && self->HandleAllocated() && !fromKeyboard) {
+        win::POINT client = screen;
+        win::ScreenToClient(self->Handle(), &client);
+        if (TControl* child = self->ControlAtPos(client);
+            child && child->Perform(win::WM_CONTEXTMENU, message.WParam, message.LParam)) {
+            message.Result = 1;
+            return true;
+        }
+    }
+    if (!FPopupMenu || !FPopupMenu->AutoPopup())
+        return false;
+    if (fromKeyboard) {
+        // From the keyboard the menu opens at the control's top-left corner.
+        screen = {0, 0};
+        if (self && self->HandleAllocated())
+            win::ClientToScreen(self->Handle(), &screen);
+        else if (FParent && FParent->HandleAllocated()) {
+            screen = {FLeft, FTop};
+            win::ClientToScreen(FParent->Handle(), &screen);
+        }
+    }
+    FPopupMenu->SetPopupComponent(this);
+    FPopupMenu->Popup(screen.x, screen.y);
+    message.Result = 1;
+    return true;
 }
 
 void TControl::DefaultHandler(TMessage&) {}

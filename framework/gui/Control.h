@@ -18,6 +18,7 @@
 namespace fw {
 
 class TWinControl;
+class TPopupMenu;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 FW_ENUM_NAMES(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient");
@@ -89,6 +90,10 @@ class TControl : public TComponent {
     void SetParentFont(bool parentFont);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode mode) { FBiDiMode = mode; }
+    // Shown by a right click or the context-menu keys when its AutoPopup is
+    // set; without one the parent's is shown.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* menu);
     const std::string& Hint() const { return FHint; }
     void SetHint(const std::string& hint) { FHint = hint; }
     bool ShowHint() const { return FShowHint; }
@@ -114,6 +119,9 @@ class TControl : public TComponent {
     // Runs the click handler as a user's click would.
     virtual void Click();
 
+    // Nested in a definition: the enclosing windowed control becomes the parent.
+    void SetParentComponent(TComponent* parent) override;
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -121,6 +129,7 @@ class TControl : public TComponent {
     TMouseMoveEvent OnMouseMove;
 
 protected:
+    void Notification(TComponent* component, TOperation operation) override;
     // The control's own message handling, where WindowProc starts out.
     virtual void WndProc(TMessage& message);
     // What is done with a message no class handles (a window: its class procedure).
@@ -144,6 +153,8 @@ protected:
 
 private:
     void MouseMessage(TMessage& message);
+    // WM_CONTEXTMENU: a graphic child under the point, then this control's popup menu.
+    bool ContextMenu(TMessage& message);
     void FontOnChange();
 
     TWinControl* FParent = nullptr;
@@ -160,6 +171,7 @@ private:
     bool FParentFont = true;
     bool FFontFromParent = false;
     TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
+    TPopupMenu* FPopupMenu = nullptr;
     std::string FHint;
     bool FShowHint = false;
     std::string FText;

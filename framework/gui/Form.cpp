@@ -4,8 +4,10 @@
 #include "framework/gui/Application.h"
 #include "framework/gui/FormReader.h"
 #include "framework/gui/Icon.h"
+#include "framework/gui/Menus.h"
 #include "framework/gui/Screen.h"
 #include "platform/gdi/SystemMetrics.h"
+#include "platform/user/menus/Menus.h"
 
 namespace fw {
 
@@ -18,6 +20,7 @@ const TClassInfo& TForm::StaticClass() {
             .Property("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle)
             .Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
             .Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+            .Property("Menu", &TForm::Menu, &TForm::SetMenu)
             .Property("Icon", &TForm::Icon, &TForm::SetIcon)
             .Property("OnCreate", &TForm::OnCreate, &TForm::OnCreate)
             .Property("OnDestroy", &TForm::OnDestroy, &TForm::OnDestroy)
@@ -151,8 +154,33 @@ void TForm::IconChanged() {
                      reinterpret_cast<win::LPARAM>(FIcon->SmallHandle()));
 }
 
+void TForm::SetMenu(TMainMenu* menu) {
+    if (menu == FMenu)
+        return;
+    if (FMenu)
+        FMenu->SetWindowHandle(nullptr);
+    SetComponentReference(*this, FMenu, menu);
+    if (!HandleAllocated())
+        return;
+    if (FMenu)
+        FMenu->SetWindowHandle(Handle());
+    else
+        win::SetMenu(Handle(), nullptr);
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FMenu) {
+        FMenu = nullptr;
+        if (HandleAllocated())
+            win::SetMenu(Handle(), nullptr);
+    }
+}
+
 void TForm::CreateWnd() {
     TWinControl::CreateWnd();
+    if (FMenu)
+        FMenu->SetWindowHandle(Handle());
     if (!FIcon->Empty())
         IconChanged();
     PlaceOnScreen();
@@ -164,7 +192,7 @@ win::RECT TForm::ClientRect() const {
     win::RECT frame{0, 0, 0, 0};
     TCreateParams params;
     params.Style = FrameStyle();
-    win::AdjustWindowRectEx(&frame, params.Style, win::FALSE, 0);
+    win::AdjustWindowRectEx(&frame, params.Style, FMenu ? win::TRUE : win::FALSE, 0);
     return {0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
 }
 
@@ -194,6 +222,14 @@ void TForm::WndProc(TMessage& message) {
     case CM_RELEASE:
         Application().ReleaseForm(*this);
         return;
+    case win::WM_COMMAND:
+    case win::WM_INITMENUPOPUP:
+    case win::WM_MENUSELECT:
+    case win::WM_MEASUREITEM:
+    case win::WM_DRAWITEM:
+        if (HandleMenuMessage(message))
+            return;
+        break;
     case CM_VISIBLECHANGED:
         if (Visible()) {
             win::ShowWindow(Handle(), win::SW_SHOW);

@@ -43,6 +43,8 @@ constexpr TModalResult mrCancel = 2;
 
 class TIcon;
 
+class TMainMenu;
+
 class TForm : public TWinControl {
     FW_CLASS(TForm, TWinControl)
 
@@ -64,6 +66,9 @@ class TForm : public TWinControl {
     // The caption's icon, given to the window as its large and small icon.
     TIcon* Icon() const { return FIcon.get(); }
     void SetIcon(TIcon* icon);
+    // The menu bar: set on the window, which is then told of the menu's changes.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* menu);
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult result) { FModalResult = result; }
 
@@ -90,6 +95,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
     void Destroying() override;
     void PlaceOnScreen();
 
@@ -103,6 +109,7 @@ private:
     TPosition FPosition = TPosition::poDesigned;
     TFormStyle FFormStyle = TFormStyle::fsNormal;
     TModalResult FModalResult = mrNone;
+    TMainMenu* FMenu = nullptr;
     bool FModal = false;
     int FLoadedClientWidth = -1;
     int FLoadedClientHeight = -1;

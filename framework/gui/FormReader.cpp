@@ -145,11 +145,7 @@ void TFormParser::ReadChild(TComponent* container, std::string className, int de
     component->SetName(name);
     if (const TFieldInfo* field = FRoot.ClassType().FindField(name))
         field->Set(FRoot, component);
-    auto* control = dynamic_cast<TControl*>(component);
-    if (control && container != &FRoot)
-        control->SetParent(dynamic_cast<TWinControl*>(container));
-    else if (control)
-        control->SetParent(dynamic_cast<TWinControl*>(&FRoot));
+    component->SetParentComponent(container);
     Expect('{');
     ReadMembers(*component, component, depth);
 }

@@ -1,10 +1,12 @@
 #pragma once
 // Reads a form definition (see FormLexer.h for the format) into a form or any
 // root component: creates the nested components by class name with the root as
-// owner and the enclosing control as parent, stores them in the root's published
-// fields, assigns every property through the class registry, binds events to
-// the root's published handler methods, and calls Loaded on every component
-// once the whole definition is read. Errors are EReadError (or EClassNotFound)
+// owner and the enclosing component as parent (SetParentComponent: a control's
+// parent, a menu item's menu), stores them in the root's published fields,
+// assigns every property through the class registry, binds events to the root's
+// published handler methods, resolves component references once every
+// component exists, and calls Loaded on every component once the whole
+// definition is read. Errors are EReadError (or EClassNotFound)
 // naming the line and the class, property or handler at fault.
 
 #include "framework/Component.h"

@@ -6,10 +6,14 @@
 #include "framework/gui/ComboBox.h"
 #include "framework/gui/Edit.h"
 #include "framework/gui/Image.h"
+#include "framework/gui/ImageList.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/ListBox.h"
+#include "framework/gui/MenuItem.h"
+#include "framework/gui/Menus.h"
 #include "framework/gui/PageControl.h"
 #include "framework/gui/Panel.h"
+#include "framework/gui/PopupMenu.h"
 #include "framework/gui/ProgressBar.h"
 #include "framework/gui/StatusBar.h"
 #include "framework/gui/TabControl.h"
@@ -36,6 +40,10 @@ void RegisterStandardClasses() {
                  &TProgressBar::StaticClass(),
                  &TStatusBar::StaticClass(),
                  &TTimer::StaticClass(),
+                 &TImageList::StaticClass(),
+                 &TMainMenu::StaticClass(),
+                 &TPopupMenu::StaticClass(),
+                 &TMenuItem::StaticClass(),
              })
             RegisterClass(*info);
         return true;

@@ -48,11 +48,15 @@ const TClassInfo& TTestForm::StaticClass() {
                                        .Field("Timer1", &TTestForm::Timer1)
                                        .Field("Blob1", &TTestForm::Blob1)
                                        .Field("Blob2", &TTestForm::Blob2)
+                                       .Field("Images1", &TTestForm::Images1)
+                                       .Field("MainMenu1", &TTestForm::MainMenu1)
+                                       .Field("PopupMenu1", &TTestForm::PopupMenu1)
                                        .Method("FormCreate", &TTestForm::FormCreate)
                                        .Method("Button1Click", &TTestForm::Button1Click)
                                        .Method("List1Click", &TTestForm::List1Click)
                                        .Method("Timer1Timer", &TTestForm::Timer1Timer)
                                        .Method("Image1Click", &TTestForm::Image1Click)
+                                       .Method("MenuItemClick", &TTestForm::MenuItemClick)
                                        .Method("Pages1Change", &TTestForm::Pages1Change)
                                        .Build();
     return info;
@@ -78,6 +82,10 @@ void TTestForm::Timer1Timer(TObject*) {
 
 void TTestForm::Image1Click(TObject*) {
     events.push_back("Image1Click");
+}
+
+void TTestForm::MenuItemClick(TObject* sender) {
+    events.push_back("MenuItemClick " + dynamic_cast<TComponent&>(*sender).Name());
 }
 
 void TTestForm::Pages1Change(TObject* sender) {

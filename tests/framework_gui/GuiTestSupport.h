@@ -9,9 +9,11 @@
 #include "framework/gui/Edit.h"
 #include "framework/gui/Form.h"
 #include "framework/gui/Image.h"
+#include "framework/gui/ImageList.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/ListBox.h"
 #include "framework/gui/Panel.h"
+#include "framework/gui/PopupMenu.h"
 #include "framework/gui/Timer.h"
 #include "platform/backend/headless/TestDisplay.h"
 
@@ -59,12 +61,17 @@ class TTestForm : public TForm {
     TTimer* Timer1 = nullptr;
     TBlobHolder* Blob1 = nullptr;
     TBlobHolder* Blob2 = nullptr;
+    TImageList* Images1 = nullptr;
+    TMainMenu* MainMenu1 = nullptr;
+    TPopupMenu* PopupMenu1 = nullptr;
 
     void FormCreate(TObject* sender);
     void Button1Click(TObject* sender);
     void List1Click(TObject* sender);
     void Timer1Timer(TObject* sender);
     void Image1Click(TObject* sender);
+    // Records "MenuItemClick " and the sender's name.
+    void MenuItemClick(TObject* sender);
     void Pages1Change(TObject* sender);
 
     std::vector<std::string> events;
