@@ -190,6 +190,12 @@ void TCustomTabControl::WndProc(TMessage& message) {
     TWinControl::WndProc(message);
 }
 
+void TCustomTabControl::FontChanged() {
+    TWinControl::FontChanged();
+    // The tabs grow or shrink with their text, and the display area with them.
+    Realign();
+}
+
 void TCustomTabControl::AlignControls(win::RECT& rect) {
     if (HandleAllocated())
         rect = DisplayRect();

@@ -55,6 +55,7 @@ protected:
     void CreateWnd() override;
     void DestroyWnd() override;
     void WndProc(TMessage& message) override;
+    void FontChanged() override;
     void AlignControls(win::RECT& rect) override;
 
 private:

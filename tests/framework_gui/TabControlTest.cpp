@@ -91,6 +91,12 @@ TEST_F(TabControlTest, ClicksAndArrowKeysChangeTheTabAndChildrenFillTheDisplayAr
     const win::RECT inside = static_cast<TControl*>(form->FindComponent("Inside"))->BoundsRect();
     EXPECT_EQ((std::vector<int>{inside.left, inside.top, inside.right, inside.bottom}),
               (std::vector<int>{area.left, area.top, area.right, area.bottom}));
+
+    // A larger font makes taller tabs, and the children move down with the display area.
+    tabs.Font()->SetHeight(-24);
+    const win::RECT larger = tabs.DisplayRect();
+    EXPECT_GT(larger.top, area.top);
+    EXPECT_EQ(static_cast<TControl*>(form->FindComponent("Inside"))->Top(), larger.top);
     display->WritePng(form->Handle(), ::testing::TempDir() + "framework_gui_tab_control.png");
 }
 
