@@ -1,6 +1,7 @@
 // The main window as the program starts it: the start modes, the failed write of
 // the 7-Zip library, and the channel browser driven by mouse and keyboard.
 
+#include "app/PublisherLinks.h"
 #include "catalogue/function_module.h"
 #include "platform/user/VirtualKeys.h"
 #include "platform/user/WinUser.h"
@@ -9,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <thread>
 
 namespace app_test {
 namespace {
@@ -157,6 +160,37 @@ TEST_F(BrowserTest, PickingACategoryReloadsTheListAndEmptiesTheView) {
     EXPECT_EQ(form->ComboBox_Class->Text(), "境外频道");
     EXPECT_TRUE(Channels().empty());
     EXPECT_EQ(Status(), catalogue::ChannelCountText(0));
+}
+
+// A stand-in for the desktop's opener on PATH records what the links ask for.
+TEST_F(MainWindowTest, LinksCarryTheVersionTextAsItIsWhenClicked) {
+    const fs::path bin = ApplicationFolder().parent_path() / "bin";
+    const fs::path opened = ApplicationFolder().parent_path() / "opened";
+    fs::create_directories(bin);
+    testing_support::WriteFile(bin / "xdg-open",
+                               "#!/bin/sh\necho \"$1\" >> '" + opened.string() + "'\n");
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    testing_support::ScopedEnvironment path("PATH", bin.string() + ":" + std::getenv("PATH"));
+    const auto openedLines = [&](std::size_t count) {
+        std::vector<std::string> lines;
+        for (int wait = 0; wait < 100 && lines.size() < count; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            std::istringstream in(fs::exists(opened) ? ReadFile(opened) : "");
+            lines.clear();
+            for (std::string line; std::getline(in, line);)
+                lines.push_back(line);
+        }
+        return lines;
+    };
+
+    TForm1& f = Start({"--no-catalogue"});
+    display->Click(At(*f.Button2, 10, 10));
+    EXPECT_EQ(openedLines(1), (std::vector<std::string>{OfficialSiteLink("1.30.2011912")}));
+    f.Edit_Ver->SetText("2.0");
+    display->Click(At(*f.Button1, 10, 10));
+    EXPECT_EQ(openedLines(2).back(), OnlineVersionLink("2.0"));
+    display->Click(At(f, 100, 40)); // the banner
+    EXPECT_EQ(openedLines(3).back(), OfficialSiteLink("2.0"));
 }
 
 TEST_F(BrowserTest, ExitClosesTheWindow) {
