@@ -35,6 +35,21 @@ LRESULT FillingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(hwnd, message, wParam, lParam);
 }
 
+// Repaints `hwnd` whole twice; the second repaint must allocate nothing and
+// draw what the first drew.
+void ExpectSecondRepaintAllocatesNothing(HWND hwnd, const char* what) {
+    auto repaint = [&] {
+        RedrawWindow(hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    repaint();
+    const auto firstPixels = GetWindowSurface(hwnd)->pixels;
+    const long before = testsupport::AllocationCount();
+    repaint();
+    EXPECT_EQ(testsupport::AllocationCount() - before, 0) << what;
+    EXPECT_TRUE(GetWindowSurface(hwnd)->pixels == firstPixels) << what;
+}
+
 struct Layout {
     const char* name;
     DWORD childStyle;
@@ -66,18 +81,7 @@ protected:
 };
 
 TEST_P(RepaintAllocationTest, SecondFullRepaintAllocatesNothing) {
-    const HWND main = Build(GetParam());
-    auto repaint = [&] {
-        RedrawWindow(main, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    };
-    repaint();
-    const auto firstPixels = GetWindowSurface(main)->pixels;
-    const long before = testsupport::AllocationCount();
-    repaint();
-    EXPECT_EQ(testsupport::AllocationCount() - before, 0);
-    // Reused DCs and regions must draw what new ones drew.
-    EXPECT_TRUE(GetWindowSurface(main)->pixels == firstPixels);
+    ExpectSecondRepaintAllocatesNothing(Build(GetParam()), GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,21 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Layout{"ScrollBarsInAShapedWindow", WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL,
                              100, true}),
     [](const ::testing::TestParamInfo<Layout>& info) { return std::string(info.param.name); });
-
-// Repaints `hwnd` whole twice; the second repaint must allocate nothing and
-// draw what the first drew.
-void ExpectSecondRepaintAllocatesNothing(HWND hwnd, const char* what) {
-    auto repaint = [&] {
-        RedrawWindow(hwnd, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    };
-    repaint();
-    const auto firstPixels = GetWindowSurface(hwnd)->pixels;
-    const long before = testsupport::AllocationCount();
-    repaint();
-    EXPECT_EQ(testsupport::AllocationCount() - before, 0) << what;
-    EXPECT_TRUE(GetWindowSurface(hwnd)->pixels == firstPixels) << what;
-}
 
 enum : UINT { kOpen = 101, kSettings = 102, kAbout = 103 };
 
