@@ -1,6 +1,7 @@
 #include "framework/gui/Application.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/gui/DialogKeys.h"
 #include "framework/gui/Form.h"
 #include "platform/user/WinUser.h"
 
@@ -86,8 +87,11 @@ bool TApplication::ProcessMessage() {
         FTerminated = true;
         return true;
     }
-    win::TranslateMessage(&msg);
-    win::DispatchMessage(&msg);
+    // Keys go to the focused control (and its form's dialog keys) before the window.
+    if (!IsKeyMessage(msg)) {
+        win::TranslateMessage(&msg);
+        win::DispatchMessage(&msg);
+    }
     FreeReleasedForms();
     return true;
 }

@@ -109,12 +109,8 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
 TColor TBitmap::TransparentColor() const {
     if (FTransparentColor != clDefault || !FHandle)
         return FTransparentColor;
-    win::HDC dc = win::CreateCompatibleDC(nullptr);
-    win::HGDIOBJ old = win::SelectObject(dc, FHandle);
-    const win::COLORREF corner = win::GetPixel(dc, 0, FHeight - 1);
-    win::SelectObject(dc, old);
-    win::DeleteDC(dc);
-    return static_cast<TColor>(corner);
+    const TSelectedDC source(*this);
+    return static_cast<TColor>(win::GetPixel(source.dc, 0, FHeight - 1));
 }
 
 TCanvas* TBitmap::Canvas() {
@@ -158,8 +154,8 @@ void TBitmap::LoadFromBgr(int width, int height, std::span<const std::uint8_t> r
 void TBitmap::Draw(TCanvas& canvas, const win::RECT& rect) const {
     if (!FHandle)
         return;
-    win::HDC source = win::CreateCompatibleDC(nullptr);
-    win::HGDIOBJ old = win::SelectObject(source, FHandle);
+    const TSelectedDC selected(*this);
+    win::HDC source = selected.dc;
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (FTransparent)
@@ -168,8 +164,24 @@ void TBitmap::Draw(TCanvas& canvas, const win::RECT& rect) const {
     else
         win::StretchBlt(canvas.Handle(), rect.left, rect.top, width, height, source, 0, 0, FWidth,
                         FHeight, win::SRCCOPY);
-    win::SelectObject(source, old);
-    win::DeleteDC(source);
+}
+
+// A bitmap is selected into one DC at a time: while it has a canvas, that
+// canvas's DC is the one to read it through.
+TBitmap::TSelectedDC::TSelectedDC(const TBitmap& bitmap) {
+    if (bitmap.FCanvas) {
+        dc = bitmap.FCanvasDC;
+        return;
+    }
+    dc = FOwnDC = win::CreateCompatibleDC(nullptr);
+    FOld = win::SelectObject(dc, bitmap.FHandle);
+}
+
+TBitmap::TSelectedDC::~TSelectedDC() {
+    if (!FOwnDC)
+        return;
+    win::SelectObject(FOwnDC, FOld);
+    win::DeleteDC(FOwnDC);
 }
 
 } // namespace fw

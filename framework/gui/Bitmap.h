@@ -57,6 +57,20 @@ class TBitmap : public TPersistent {
     // Draws the bitmap stretched into rect of canvas, honouring Transparent.
     void Draw(TCanvas& canvas, const win::RECT& rect) const;
 
+    // A DC with the bitmap selected, for reading its pixels.
+    class TSelectedDC {
+    public:
+        explicit TSelectedDC(const TBitmap& bitmap);
+        ~TSelectedDC();
+        TSelectedDC(const TSelectedDC&) = delete;
+        TSelectedDC& operator=(const TSelectedDC&) = delete;
+        win::HDC dc = nullptr;
+
+    private:
+        win::HDC FOwnDC = nullptr;
+        win::HGDIOBJ FOld = nullptr;
+    };
+
 private:
     void ReplaceHandle(win::HBITMAP bitmap);
     void FreeCanvas();

@@ -1,6 +1,7 @@
 #include "framework/gui/Button.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/gui/DialogKeys.h"
 #include "framework/gui/Form.h"
 #include "platform/user/controls/StandardControls.h"
 
@@ -26,15 +27,36 @@ void TButton::SetDefault(bool value) {
     if (value == FDefault)
         return;
     FDefault = value;
+    TWinControl* focused = FocusedControl();
+    UpdateActive(focused && &ParentForm(*focused) == &ParentForm(*this) ? focused : nullptr);
+}
+
+win::DWORD TButton::ButtonStyle(bool active) const {
+    return active ? win::BS_DEFPUSHBUTTON : win::BS_PUSHBUTTON;
+}
+
+// A focused button takes Enter itself; elsewhere the default button does.
+void TButton::UpdateActive(const TControl* focused) {
+    const bool active = dynamic_cast<const TButton*>(focused) ? focused == this : FDefault;
+    if (active == FActive)
+        return;
+    FActive = active;
     if (HandleAllocated())
-        win::SendMessage(Handle(), win::BM_SETSTYLE,
-                         value ? win::BS_DEFPUSHBUTTON : win::BS_PUSHBUTTON, win::TRUE);
+        win::SendMessage(Handle(), win::BM_SETSTYLE, ButtonStyle(active), win::TRUE);
 }
 
 void TButton::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = win::WC_BUTTON;
-    params.Style |= FDefault ? win::BS_DEFPUSHBUTTON : win::BS_PUSHBUTTON;
+    params.Style |= ButtonStyle(FActive);
+}
+
+bool TButton::DialogKey(const TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR)
+        return IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus();
+    const bool pressed = (message.WParam == win::VK_RETURN && FActive) ||
+                         (message.WParam == win::VK_ESCAPE && FCancel);
+    return pressed && !ModifierHeld(message.LParam) && CanFocus();
 }
 
 void TButton::Click() {
@@ -50,9 +72,26 @@ void TButton::Click() {
 }
 
 void TButton::WndProc(TMessage& message) {
-    if (message.Msg == CN_COMMAND && (message.WParam >> 16) == win::BN_CLICKED) {
-        Click();
-        return;
+    switch (message.Msg) {
+    case CN_COMMAND:
+        if ((message.WParam >> 16) == win::BN_CLICKED) {
+            Click();
+            return;
+        }
+        break;
+    case CM_FOCUSCHANGED:
+        UpdateActive(reinterpret_cast<const TControl*>(message.LParam));
+        break;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+        if (DialogKey(message)) {
+            Click();
+            message.Result = 1;
+            return;
+        }
+        break;
+    default:
+        break;
     }
     TWinControl::WndProc(message);
 }

@@ -1,6 +1,9 @@
 #pragma once
 // A push button on the platform's Button class. Its click comes back from the
 // window as a reflected BN_CLICKED; Click() in code runs the handler at once.
+// Enter clicks the focused button, or the Default one while the focus is on a
+// control that is not a button; Escape clicks the Cancel button; "&X" in the
+// caption makes Alt+X (or X where the focus takes no characters) click it.
 
 #include "framework/gui/WinControl.h"
 
@@ -23,8 +26,16 @@ class TButton : public TWinControl {
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
+    // The window style for a button that Enter would click (active) or not.
+    virtual win::DWORD ButtonStyle(bool active) const;
+    // Whether Enter clicks this button now.
+    bool Active() const { return FActive; }
 
 private:
+    void UpdateActive(const TControl* focused);
+    bool DialogKey(const TMessage& message);
+
+    bool FActive = false;
     bool FDefault = false;
     bool FCancel = false;
     int FModalResult = 0;

@@ -69,6 +69,13 @@ constexpr win::UINT CM_CHANGED = CM_BASE + 55;
 // (item messages the window manager does not define yet are given by number).
 constexpr win::UINT CN_BASE = 0xBC00;
 constexpr win::UINT CN_CHARTOITEM = CN_BASE + 0x002F;
+// Keyboard input goes to the focused control as these first (see DialogKeys.h).
+constexpr win::UINT CN_KEYDOWN = CN_BASE + win::WM_KEYDOWN;
+constexpr win::UINT CN_KEYUP = CN_BASE + win::WM_KEYUP;
+constexpr win::UINT CN_CHAR = CN_BASE + win::WM_CHAR;
+constexpr win::UINT CN_SYSKEYDOWN = CN_BASE + win::WM_SYSKEYDOWN;
+constexpr win::UINT CN_SYSKEYUP = CN_BASE + win::WM_SYSKEYUP;
+constexpr win::UINT CN_SYSCHAR = CN_BASE + win::WM_SYSCHAR;
 constexpr win::UINT CN_COMMAND = CN_BASE + win::WM_COMMAND;
 constexpr win::UINT CN_COMPAREITEM = CN_BASE + 0x0039;
 constexpr win::UINT CN_CTLCOLORBTN = CN_BASE + win::WM_CTLCOLORBTN;

@@ -2,6 +2,7 @@
 
 #include "framework/ClassBuilder.h"
 #include "framework/gui/Application.h"
+#include "framework/gui/DialogKeys.h"
 #include "framework/gui/FormReader.h"
 #include "framework/gui/Icon.h"
 #include "framework/gui/Menus.h"
@@ -228,6 +229,10 @@ void TForm::WndProc(TMessage& message) {
     case win::WM_MEASUREITEM:
     case win::WM_DRAWITEM:
         if (HandleMenuMessage(message))
+            return;
+        break;
+    case CM_DIALOGKEY:
+        if (FormDialogKey(*this, message))
             return;
         break;
     case CM_VISIBLECHANGED:

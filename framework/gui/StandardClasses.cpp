@@ -1,10 +1,12 @@
 #include "framework/gui/StandardClasses.h"
 
 #include "framework/ClassRegistry.h"
+#include "framework/gui/BitBtn.h"
 #include "framework/gui/Button.h"
 #include "framework/gui/CheckBox.h"
 #include "framework/gui/ComboBox.h"
 #include "framework/gui/Edit.h"
+#include "framework/gui/GroupBox.h"
 #include "framework/gui/Image.h"
 #include "framework/gui/ImageList.h"
 #include "framework/gui/Label.h"
@@ -15,6 +17,8 @@
 #include "framework/gui/Panel.h"
 #include "framework/gui/PopupMenu.h"
 #include "framework/gui/ProgressBar.h"
+#include "framework/gui/RadioGroup.h"
+#include "framework/gui/SpeedButton.h"
 #include "framework/gui/StatusBar.h"
 #include "framework/gui/TabControl.h"
 #include "framework/gui/Timer.h"
@@ -25,8 +29,12 @@ void RegisterStandardClasses() {
     static const bool registered = [] {
         for (const TClassInfo* info : {
                  &TButton::StaticClass(),
+                 &TBitBtn::StaticClass(),
+                 &TSpeedButton::StaticClass(),
                  &TCheckBox::StaticClass(),
                  &TRadioButton::StaticClass(),
+                 &TGroupBox::StaticClass(),
+                 &TRadioGroup::StaticClass(),
                  &TComboBox::StaticClass(),
                  &TEdit::StaticClass(),
                  &TMemo::StaticClass(),

@@ -3,6 +3,7 @@
 #include "framework/ClassBuilder.h"
 #include "framework/Format.h"
 #include "framework/gui/Application.h"
+#include "framework/gui/DialogKeys.h"
 #include "framework/gui/GraphicsColor.h"
 #include "platform/kernel/Module.h"
 #include "platform/kernel/SystemMessage.h"
@@ -129,6 +130,10 @@ void TWinControl::InsertControl(TControl& control) {
 
 void TWinControl::RemoveControl(TControl& control) {
     control.Invalidate();
+    if (CaptureControl() == &control) {
+        CaptureControl() = nullptr;
+        win::ReleaseCapture();
+    }
     if (auto* win = dynamic_cast<TWinControl*>(&control)) {
         win->DestroyHandle();
         std::erase(FTabList, win);
@@ -286,6 +291,8 @@ void TWinControl::WndProc(TMessage& message) {
         return;
     case win::WM_MOUSEMOVE:
         TrackMouseControl(message);
+        if (ForwardMouseToGraphic(message))
+            return;
         break;
     case win::WM_MOUSELEAVE:
         if (MouseControl() == this || (MouseControl() && MouseControl()->Parent() == this &&
@@ -293,12 +300,27 @@ void TWinControl::WndProc(TMessage& message) {
             SetMouseControl(nullptr);
         break;
     case win::WM_SETFOCUS:
-    case win::WM_KILLFOCUS:
-        if (Parent())
-            Parent()->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<win::LPARAM>(this));
-        if (message.Msg == win::WM_KILLFOCUS)
-            Perform(CM_EXIT);
+        // Every control of the form hears of it: buttons move the default frame.
+        ParentForm(*this).Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<win::LPARAM>(this));
         break;
+    case win::WM_KILLFOCUS:
+        Perform(CM_EXIT);
+        break;
+    case win::WM_CAPTURECHANGED:
+        if (CaptureControl() && CaptureControl()->Parent() == this)
+            CaptureControl() = nullptr;
+        break;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+    case CN_CHAR:
+    case CN_SYSCHAR:
+        message.Result = ControlDialogKey(*this, message);
+        return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED:
+        Broadcast(message);
+        return;
     case win::WM_WINDOWPOSCHANGED:
         TControl::WndProc(message);
         UpdateBoundsFromWindow();
@@ -420,18 +442,44 @@ TControl* TWinControl::ControlAtPos(win::POINT point) const {
     return nullptr;
 }
 
+void TWinControl::Broadcast(TMessage& message) {
+    // By index: a handler may add or remove controls.
+    for (std::size_t i = 0; i < FControls.size(); ++i) {
+        FControls[i]->WindowProc()(message);
+        if (message.Result != 0)
+            return;
+    }
+}
+
+TControl*& TWinControl::CaptureControl() {
+    thread_local TControl* control = nullptr;
+    return control;
+}
+
 // Graphic children have no window: their parent passes them its mouse messages,
-// in their own coordinates, keeping the child that took a press until release.
+// in their own coordinates. The child that took a left press keeps the mouse
+// (the parent holds the capture for it) until the button is released.
 bool TWinControl::ForwardMouseToGraphic(TMessage& message) {
     const win::POINT point{static_cast<short>(message.LParam & 0xFFFF),
                            static_cast<short>((message.LParam >> 16) & 0xFFFF)};
-    TControl* target = ControlAtPos(point);
-    if (!target || !target->Enabled())
+    TControl* captured = CaptureControl();
+    if (captured && captured->Parent() != this)
+        captured = nullptr;
+    TControl* target = captured ? captured : ControlAtPos(point);
+    if (!target || (!captured && !target->Enabled()))
         return false;
+    if (!captured && (message.Msg == win::WM_LBUTTONDOWN || message.Msg == win::WM_LBUTTONDBLCLK)) {
+        CaptureControl() = target;
+        win::SetCapture(FHandle);
+    }
     const int x = point.x - target->Left();
     const int y = point.y - target->Top();
     message.Result = target->Perform(message.Msg, message.WParam,
                                      static_cast<win::LPARAM>((y & 0xFFFF) << 16 | (x & 0xFFFF)));
+    if (captured && message.Msg == win::WM_LBUTTONUP && CaptureControl() == captured) {
+        CaptureControl() = nullptr;
+        win::ReleaseCapture();
+    }
     return true;
 }
 

@@ -103,6 +103,10 @@ private:
     void WmPaint(TMessage& message);
     void WmEraseBackground(TMessage& message);
     bool ForwardMouseToGraphic(TMessage& message);
+    // Passes a message to every child until one answers it with non-zero.
+    void Broadcast(TMessage& message);
+    // The graphic control that holds the mouse through its parent's capture.
+    static TControl*& CaptureControl();
     void TrackMouseControl(TMessage& message);
     void UpdateBoundsFromWindow();
     void FreeBrush();

@@ -1,0 +1,126 @@
+#include "framework/gui/BitBtn.h"
+
+#include "framework/ClassBuilder.h"
+#include "framework/gui/BitBtnKinds.h"
+#include "framework/gui/DialogKeys.h"
+#include "framework/gui/Form.h"
+#include "platform/gdi/Controls3D.h"
+
+namespace fw {
+
+const TClassInfo& TBitBtn::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TBitBtn, TButton>("TBitBtn")
+            .Property("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph)
+            .Property("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs)
+            .Property("Kind", &TBitBtn::Kind, &TBitBtn::SetKind)
+            .Property("Layout", &TBitBtn::Layout, &TBitBtn::SetLayout)
+            .Property("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin)
+            .Property("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing)
+            .Build();
+    return info;
+}
+
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner), FCanvas(std::make_unique<TCanvas>()) {}
+
+TBitBtn::~TBitBtn() = default;
+
+void TBitBtn::SetGlyph(TBitmap* glyph) {
+    FGlyph.SetGlyph(glyph);
+    FKind = TBitBtnKind::bkCustom;
+    Invalidate();
+}
+
+void TBitBtn::SetNumGlyphs(int count) {
+    FGlyph.SetNumGlyphs(count);
+    Invalidate();
+}
+
+void TBitBtn::SetLayout(TButtonLayout layout) {
+    FGlyph.SetLayout(layout);
+    Invalidate();
+}
+
+void TBitBtn::SetMargin(int margin) {
+    FGlyph.SetMargin(margin);
+    Invalidate();
+}
+
+void TBitBtn::SetSpacing(int spacing) {
+    FGlyph.SetSpacing(spacing);
+    Invalidate();
+}
+
+void TBitBtn::SetKind(TBitBtnKind kind) {
+    FKind = kind;
+    if (kind == TBitBtnKind::bkCustom)
+        return;
+    SetDefault(kind == TBitBtnKind::bkOK || kind == TBitBtnKind::bkYes);
+    SetCancel(kind == TBitBtnKind::bkCancel || kind == TBitBtnKind::bkNo);
+    SetModalResult(KindModalResult(kind));
+    // A caption read from the definition before the kind stays.
+    if (!ComponentState().Contains(TComponentStateItem::csLoading) || Caption().empty())
+        SetCaption(KindCaption(kind));
+    TBitmap glyph;
+    DrawKindGlyph(kind, glyph);
+    FGlyph.SetGlyph(&glyph);
+    FGlyph.SetNumGlyphs(1);
+    Invalidate();
+}
+
+void TBitBtn::Click() {
+    TButton::Click();
+    if (FKind == TBitBtnKind::bkClose)
+        if (auto* form = dynamic_cast<TForm*>(&ParentForm(*this)))
+            form->Close();
+}
+
+win::DWORD TBitBtn::ButtonStyle(bool) const {
+    return win::BS_OWNERDRAW;
+}
+
+void TBitBtn::WndProc(TMessage& message) {
+    if (message.Msg == CN_DRAWITEM) {
+        DrawItem(*reinterpret_cast<const win::DRAWITEMSTRUCT*>(message.LParam));
+        message.Result = 1;
+        return;
+    }
+    TButton::WndProc(message);
+}
+
+void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
+    const bool pressed = item.itemState & win::ODS_SELECTED;
+    const bool focused = item.itemState & win::ODS_FOCUS;
+    const bool disabled = item.itemState & win::ODS_DISABLED;
+    TCanvas& canvas = *FCanvas;
+    canvas.SetHandle(item.hDC);
+    canvas.Font()->Assign(*Font());
+    win::RECT face = item.rcItem;
+    // The button Enter would click wears a dark outline, as plain buttons do.
+    if (Active() || focused) {
+        canvas.Brush()->SetColor(clWindowFrame);
+        canvas.FrameRect(face);
+        face = {face.left + 1, face.top + 1, face.right - 1, face.bottom - 1};
+    }
+    if (pressed) {
+        canvas.Brush()->SetColor(clBtnShadow);
+        canvas.FrameRect(face);
+        canvas.Brush()->SetColor(clBtnFace);
+        canvas.FillRect({face.left + 1, face.top + 1, face.right - 1, face.bottom - 1});
+    } else {
+        win::RECT edge = face;
+        win::DrawFrameControl(canvas.Handle(), &edge, win::DFC_BUTTON, win::DFCS_BUTTONPUSH);
+    }
+    const win::RECT content{face.left + 2, face.top + 2, face.right - 2, face.bottom - 2};
+    const TButtonState state = disabled  ? TButtonState::bsDisabled
+                               : pressed ? TButtonState::bsDown
+                                         : TButtonState::bsUp;
+    FGlyph.Draw(canvas, content, pressed ? win::POINT{1, 1} : win::POINT{0, 0}, Caption(), state);
+    if (focused) {
+        const win::RECT focus{face.left + 2, face.top + 2, face.right - 2, face.bottom - 2};
+        win::DrawFocusRect(canvas.Handle(), &focus);
+    }
+    canvas.SetHandle(nullptr);
+}
+
+} // namespace fw
