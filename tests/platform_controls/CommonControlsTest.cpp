@@ -175,6 +175,28 @@ TEST_F(CommonControlsTest, UpDownStepsAskFirstAndFillTheBuddy) {
     EXPECT_EQ(SendMessage(updown, UDM_GETPOS32, 0, 0), 997);
 }
 
+TEST_F(CommonControlsTest, UpDownArrowKeysInTheBuddyStepIt) {
+    HWND edit = Create(WC_EDIT, "", 0, RECT{10, 10, 80, 31}, 4, WS_EX_CLIENTEDGE);
+    HWND updown = Create(UPDOWN_CLASS, "", UDS_SETBUDDYINT | UDS_ARROWKEYS, RECT{90, 10, 106, 31}, 5);
+    SendMessage(updown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+    SendMessage(updown, UDM_SETRANGE32, 0, 10);
+    SetFocus(edit);
+    display->Key(VK_UP);
+    display->Key(VK_UP);
+    display->Key(VK_DOWN);
+    EXPECT_EQ(SendMessage(updown, UDM_GETPOS32, 0, 0), 1);
+    char text[16] = {};
+    GetWindowText(edit, text, sizeof text);
+    EXPECT_STREQ(text, "1");
+    // No longer the buddy, the edit keeps its keys to itself.
+    SendMessage(updown, UDM_SETBUDDY, 0, 0);
+    display->Key(VK_UP);
+    EXPECT_EQ(SendMessage(updown, UDM_GETPOS32, 0, 0), 1);
+    display->Type("7");
+    GetWindowText(edit, text, sizeof text);
+    EXPECT_STREQ(text, "71") << "still an ordinary edit";
+}
+
 TEST_F(CommonControlsTest, HeaderItemsRectsAndClicks) {
     HWND header = Create(WC_HEADER, "", HDS_BUTTONS, RECT{10, 10, 310, 30}, 7);
     for (const char* title : {"时间", "节目"}) {

@@ -11,6 +11,9 @@ namespace {
 constexpr UINT_PTR kRepeatTimer = 1;
 constexpr UINT kFirstDelay = 500; // milliseconds before a held arrow repeats
 constexpr UINT kRepeatDelay = 100;
+// Window properties of a buddy whose arrow keys step an up-down.
+constexpr const char* kBuddyOwner = "UpDownOfBuddy";
+constexpr const char* kBuddyProc = "UpDownBuddyProc";
 
 } // namespace
 
@@ -83,8 +86,48 @@ void UpDown::ShowInBuddy() {
     SetWindowText(buddy_, text.c_str());
 }
 
+LRESULT UpDown::BuddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetProp(buddy, kBuddyProc));
+    const auto owner = static_cast<HWND>(GetProp(buddy, kBuddyOwner));
+    if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN) && IsWindow(owner)) {
+        SendMessage(owner, WM_KEYDOWN, wParam, lParam);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        // The buddy goes first: give it its own procedure back for its last message.
+        SetWindowLongPtr(buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemoveProp(buddy, kBuddyProc);
+        RemoveProp(buddy, kBuddyOwner);
+    }
+    return previous ? CallWindowProc(previous, buddy, message, wParam, lParam)
+                    : DefWindowProc(buddy, message, wParam, lParam);
+}
+
+void UpDown::HookBuddy() {
+    if (buddy_ == nullptr || !(StyleOf(hwnd_) & UDS_ARROWKEYS) || GetProp(buddy_, kBuddyProc))
+        return;
+    SetProp(buddy_, kBuddyOwner, hwnd_);
+    SetProp(buddy_, kBuddyProc,
+            reinterpret_cast<HANDLE>(
+                SetWindowLongPtr(buddy_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BuddyProc))));
+}
+
+void UpDown::UnhookBuddy() {
+    if (buddy_ == nullptr || !IsWindow(buddy_) || GetProp(buddy_, kBuddyOwner) != hwnd_)
+        return;
+    const auto previous = reinterpret_cast<LONG_PTR>(GetProp(buddy_, kBuddyProc));
+    // Someone subclassed it after us: leave the chain alone, the owner check stops us.
+    if (GetWindowLongPtr(buddy_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(BuddyProc)) {
+        SetWindowLongPtr(buddy_, GWLP_WNDPROC, previous);
+        RemoveProp(buddy_, kBuddyProc);
+    }
+    RemoveProp(buddy_, kBuddyOwner);
+}
+
 void UpDown::SetBuddy(HWND buddy) {
+    UnhookBuddy();
     buddy_ = buddy;
+    HookBuddy();
     const DWORD style = StyleOf(hwnd_);
     if (buddy_ == nullptr || !(style & (UDS_ALIGNLEFT | UDS_ALIGNRIGHT)))
         return;
@@ -151,6 +194,13 @@ LRESULT UpDown::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 ReleaseCapture();
             Redraw(hwnd_);
         }
+        return 0;
+    case WM_KEYDOWN:
+        if ((StyleOf(hwnd_) & UDS_ARROWKEYS) && (wParam == VK_UP || wParam == VK_DOWN))
+            Step(wParam == VK_UP ? Arrow::Up : Arrow::Down);
+        return 0;
+    case WM_DESTROY:
+        UnhookBuddy();
         return 0;
     case WM_ENABLE:
         Redraw(hwnd_);

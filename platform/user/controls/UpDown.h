@@ -1,7 +1,9 @@
 #pragma once
 // "msctls_updown32": a pair of arrow buttons that move a position within a
 // range, repeat while held, ask the parent first (UDN_DELTAPOS), tell it after
-// (WM_VSCROLL/WM_HSCROLL), and may show the position in a buddy window.
+// (WM_VSCROLL/WM_HSCROLL), and may show the position in a buddy window. With
+// UDS_ARROWKEYS the buddy's up and down arrow keys step it too (the buddy is
+// subclassed while it is the buddy).
 
 #include "platform/user/controls/ControlSupport.h"
 
@@ -26,6 +28,9 @@ private:
     void SetPos(int pos);
     void ShowInBuddy();
     void SetBuddy(HWND buddy);
+    void HookBuddy();
+    void UnhookBuddy();
+    static LRESULT BuddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_;
     HWND buddy_ = nullptr;
