@@ -77,6 +77,9 @@ void TForm::Loaded() {
     if (FLoadedClientHeight >= 0)
         SetClientHeight(FLoadedClientHeight);
     FLoadedClientWidth = FLoadedClientHeight = -1;
+    // An MDI child shows itself in its frame as soon as it is made.
+    if (FFormStyle == TFormStyle::fsMDIChild)
+        Show();
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
@@ -139,6 +142,13 @@ void TForm::CreateParams(TCreateParams& params) {
     }
     if (FFormStyle == TFormStyle::fsStayOnTop)
         params.ExStyle |= win::WS_EX_TOPMOST;
+    if (FFormStyle == TFormStyle::fsMDIChild) {
+        TForm* frame = MDIFrame();
+        if (!frame)
+            throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        params.Style |= win::WS_CHILD;
+        params.WndParent = frame->Handle() ? frame->ClientHandle() : nullptr;
+    }
 }
 
 void TForm::SetIcon(TIcon* icon) {
@@ -180,11 +190,15 @@ void TForm::Notification(TComponent* component, TOperation operation) {
 
 void TForm::CreateWnd() {
     TWinControl::CreateWnd();
+    if (FFormStyle == TFormStyle::fsMDIForm)
+        CreateMDIClient();
     if (FMenu)
         FMenu->SetWindowHandle(Handle());
     if (!FIcon->Empty())
         IconChanged();
-    PlaceOnScreen();
+    // An MDI child takes its place in the client, not on the screen.
+    if (FFormStyle != TFormStyle::fsMDIChild)
+        PlaceOnScreen();
 }
 
 win::RECT TForm::ClientRect() const {
@@ -255,7 +269,9 @@ void TForm::Close() {
         return;
     }
     const bool mainForm = Application().MainForm() == this;
-    TCloseAction action = mainForm ? TCloseAction::caFree : TCloseAction::caHide;
+    // A closed MDI child goes away: hidden it would stay in the frame's child list.
+    TCloseAction action = mainForm || FFormStyle == TFormStyle::fsMDIChild ? TCloseAction::caFree
+                                                                           : TCloseAction::caHide;
     if (OnClose)
         OnClose(this, action);
     switch (action) {

@@ -68,7 +68,7 @@ class TForm : public TWinControl {
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition position) { FPosition = position; }
     TFormStyle FormStyle() const { return FFormStyle; }
-    void SetFormStyle(TFormStyle style) { FFormStyle = style; }
+    void SetFormStyle(TFormStyle style);
     // The caption's icon, given to the window as its large and small icon.
     TIcon* Icon() const { return FIcon.get(); }
     void SetIcon(TIcon* icon);
@@ -87,6 +87,20 @@ class TForm : public TWinControl {
     win::RECT ClientRect() const override;
     bool Showing() const override;
 
+    // Multiple documents (MdiForms.cpp). An fsMDIForm frame holds its children in
+    // an MDI client window (ClientHandle) below its aligned controls; an
+    // fsMDIChild form is made in the client of the application's MDI frame.
+    win::HWND ClientHandle() const { return FClientHandle; }
+    int MDIChildCount() const;
+    // The children, the active one first, then in the order they lie.
+    TForm* MDIChildren(int index) const;
+    TForm* ActiveMDIChild() const;
+    void Cascade();
+    void Tile();
+    void ArrangeIcons();
+    void Next();
+    void Previous();
+
     void Close();
     // Shows the form and runs the loop until ModalResult is set or the form closes.
     TModalResult ShowModal();
@@ -101,12 +115,20 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    void CreateWindowHandle(const TCreateParams& params) override;
+    void DestroyWnd() override;
+    void AlignControls(win::RECT& rect) override;
     void Notification(TComponent* component, TOperation operation) override;
     void Destroying() override;
     void PlaceOnScreen();
 
 private:
     win::DWORD FrameStyle() const;
+    // The MDI frame an fsMDIChild form is made in: the main form, else the first frame.
+    static TForm* MDIFrame();
+    void CreateMDIClient();
+    std::vector<TForm*> MDIChildList() const;
     void IconChanged();
 
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
@@ -114,6 +136,7 @@ private:
                               TBorderIcon::biMaximize};
     TPosition FPosition = TPosition::poDesigned;
     TFormStyle FFormStyle = TFormStyle::fsNormal;
+    win::HWND FClientHandle = nullptr;
     TModalResult FModalResult = mrNone;
     TMainMenu* FMenu = nullptr;
     bool FModal = false;

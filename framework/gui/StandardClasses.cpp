@@ -6,6 +6,7 @@
 #include "framework/gui/CheckBox.h"
 #include "framework/gui/ComboBox.h"
 #include "framework/gui/Edit.h"
+#include "framework/gui/HeaderControl.h"
 #include "framework/gui/GroupBox.h"
 #include "framework/gui/Image.h"
 #include "framework/gui/ImageList.h"
@@ -22,6 +23,8 @@
 #include "framework/gui/StatusBar.h"
 #include "framework/gui/TabControl.h"
 #include "framework/gui/Timer.h"
+#include "framework/gui/TrackBar.h"
+#include "framework/gui/UpDown.h"
 
 namespace fw {
 
@@ -48,6 +51,9 @@ void RegisterStandardClasses() {
                  &TProgressBar::StaticClass(),
                  &TStatusBar::StaticClass(),
                  &TTimer::StaticClass(),
+                 &TTrackBar::StaticClass(),
+                 &TUpDown::StaticClass(),
+                 &THeaderControl::StaticClass(),
                  &TImageList::StaticClass(),
                  &TMainMenu::StaticClass(),
                  &TPopupMenu::StaticClass(),

@@ -205,10 +205,16 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
+    CreateWindowRouted([&] {
+        return win::CreateWindowEx(params.ExStyle, ClassName().c_str(), params.Caption.c_str(),
+                                   params.Style, params.X, params.Y, params.Width, params.Height,
+                                   params.WndParent, nullptr, nullptr, nullptr);
+    });
+}
+
+void TWinControl::CreateWindowRouted(const std::function<win::HWND()>& create) {
     creatingControl = this;
-    win::HWND hwnd = win::CreateWindowEx(
-        params.ExStyle, ClassName().c_str(), params.Caption.c_str(), params.Style, params.X,
-        params.Y, params.Width, params.Height, params.WndParent, nullptr, nullptr, nullptr);
+    win::HWND hwnd = create();
     creatingControl = nullptr;
     if (hwnd && !FHandle)
         AttachHandle(hwnd);

@@ -9,6 +9,7 @@
 
 #include "framework/gui/Control.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,10 @@ protected:
     virtual void DestroyWnd();
     // After the window exists: children get their windows, font and text are set.
     virtual void CreateWindowHandle(const TCreateParams& params);
+    // Runs create, which makes this control's window some other way than
+    // CreateWindowEx (an MDI child asks its client), with the window's first
+    // messages routed to this control.
+    void CreateWindowRouted(const std::function<win::HWND()>& create);
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
     void SetTextBuf(const std::string& text) override;

@@ -1,0 +1,181 @@
+// The multiple-document half of TForm: the frame's MDI client window and the
+// children made in it, default handling through the platform's frame and
+// child procedures, and the window arrangement commands.
+
+#include "framework/OSError.h"
+#include "framework/gui/Application.h"
+#include "framework/gui/Form.h"
+#include "framework/gui/Screen.h"
+#include "platform/kernel/SystemMessage.h"
+#include "platform/user/menus/Mdi.h"
+
+namespace fw {
+
+TForm* TForm::MDIFrame() {
+    TForm* main = Application().MainForm();
+    if (main && main->FormStyle() == TFormStyle::fsMDIForm)
+        return main;
+    for (int i = 0; i < Screen().FormCount(); ++i)
+        if (Screen().Forms(i)->FormStyle() == TFormStyle::fsMDIForm)
+            return Screen().Forms(i);
+    return nullptr;
+}
+
+void TForm::SetFormStyle(TFormStyle style) {
+    if (style == FFormStyle)
+        return;
+    const TFormStyle previous = FFormStyle;
+    FFormStyle = style;
+    const auto mdi = [](TFormStyle s) {
+        return s == TFormStyle::fsMDIForm || s == TFormStyle::fsMDIChild;
+    };
+    if (HandleAllocated()) {
+        if (mdi(previous) || mdi(style))
+            RecreateWnd();
+        else
+            win::SetWindowPos(Handle(),
+                              style == TFormStyle::fsStayOnTop ? win::HWND_TOPMOST
+                                                               : win::HWND_NOTOPMOST,
+                              0, 0, 0, 0, win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOACTIVATE);
+    }
+    if (style == TFormStyle::fsMDIChild &&
+        !ComponentState().Contains(TComponentStateItem::csLoading))
+        Show();
+}
+
+void TForm::CreateMDIClient() {
+    win::RegisterMenuAndDialogClasses();
+    win::CLIENTCREATESTRUCT create;
+    // Child window ids from here on, clear of the command ids of menus.
+    create.idFirstChild = 0xFF00;
+    FClientHandle = win::CreateWindowEx(win::WS_EX_CLIENTEDGE, win::WC_MDICLIENT, "",
+                                        win::WS_CHILD | win::WS_CLIPCHILDREN |
+                                            win::WS_CLIPSIBLINGS | win::WS_VISIBLE,
+                                        0, 0, 0, 0, Handle(), nullptr, nullptr, &create);
+    if (!FClientHandle)
+        throw EOSError("Error creating the MDI client window", win::GetLastError());
+    Realign();
+}
+
+void TForm::CreateWindowHandle(const TCreateParams& params) {
+    if (FFormStyle != TFormStyle::fsMDIChild) {
+        TWinControl::CreateWindowHandle(params);
+        return;
+    }
+    // The client makes the child, places it (cascading by default) and activates it.
+    const bool defaultPlace =
+        FPosition == TPosition::poDefault || FPosition == TPosition::poDefaultPosOnly;
+    const bool defaultSize =
+        FPosition == TPosition::poDefault || FPosition == TPosition::poDefaultSizeOnly;
+    const std::string className = ClassName();
+    win::MDICREATESTRUCT create;
+    create.szClass = className.c_str();
+    create.szTitle = params.Caption.c_str();
+    create.x = defaultPlace ? win::CW_USEDEFAULT : params.X;
+    create.y = defaultPlace ? win::CW_USEDEFAULT : params.Y;
+    create.cx = defaultSize ? win::CW_USEDEFAULT : params.Width;
+    create.cy = defaultSize ? win::CW_USEDEFAULT : params.Height;
+    create.style = params.Style & ~win::WS_CHILD;
+    CreateWindowRouted([&] {
+        return reinterpret_cast<win::HWND>(win::SendMessage(
+            params.WndParent, win::WM_MDICREATE, 0, reinterpret_cast<win::LPARAM>(&create)));
+    });
+}
+
+void TForm::DestroyWnd() {
+    if (HandleAllocated() && FFormStyle == TFormStyle::fsMDIChild &&
+        win::IsWindow(win::GetParent(Handle()))) {
+        // Kept for a window made again; the client activates the next child and
+        // gives back the frame's bar if this one was maximised.
+        TControl::SetTextBuf(Text());
+        win::SendMessage(win::GetParent(Handle()), win::WM_MDIDESTROY,
+                         reinterpret_cast<win::WPARAM>(Handle()), 0);
+    }
+    FClientHandle = nullptr;
+    if (HandleAllocated())
+        TWinControl::DestroyWnd();
+}
+
+void TForm::DefaultHandler(TMessage& message) {
+    if (HandleAllocated() && message.Msg < CM_BASE) {
+        if (FFormStyle == TFormStyle::fsMDIForm && message.Msg != win::WM_SIZE) {
+            // WM_SIZE stays with the plain procedure: the client is laid out
+            // below the aligned controls (AlignControls), not over the whole area.
+            message.Result = win::DefFrameProc(Handle(), FClientHandle, message.Msg, message.WParam,
+                                               message.LParam);
+            return;
+        }
+        if (FFormStyle == TFormStyle::fsMDIChild &&
+            (win::GetWindowLong(Handle(), win::GWL_EXSTYLE) & win::WS_EX_MDICHILD)) {
+            message.Result =
+                win::DefMDIChildProc(Handle(), message.Msg, message.WParam, message.LParam);
+            return;
+        }
+    }
+    TWinControl::DefaultHandler(message);
+}
+
+void TForm::AlignControls(win::RECT& rect) {
+    TWinControl::AlignControls(rect);
+    if (FClientHandle)
+        win::MoveWindow(FClientHandle, rect.left, rect.top, rect.right - rect.left,
+                        rect.bottom - rect.top, win::TRUE);
+}
+
+std::vector<TForm*> TForm::MDIChildList() const {
+    std::vector<TForm*> children;
+    if (!FClientHandle)
+        return children;
+    for (win::HWND child = win::GetWindow(FClientHandle, win::GW_CHILD); child;
+         child = win::GetWindow(child, win::GW_HWNDNEXT))
+        if (auto* form = dynamic_cast<TForm*>(FindControl(child));
+            form && form->FormStyle() == TFormStyle::fsMDIChild)
+            children.push_back(form);
+    return children;
+}
+
+int TForm::MDIChildCount() const {
+    return static_cast<int>(MDIChildList().size());
+}
+
+TForm* TForm::MDIChildren(int index) const {
+    const std::vector<TForm*> children = MDIChildList();
+    if (index < 0 || index >= static_cast<int>(children.size()))
+        throw CreateFmt<EListError>("List index out of bounds (%d)", index);
+    return children[static_cast<std::size_t>(index)];
+}
+
+TForm* TForm::ActiveMDIChild() const {
+    if (!FClientHandle)
+        return nullptr;
+    const auto active =
+        reinterpret_cast<win::HWND>(win::SendMessage(FClientHandle, win::WM_MDIGETACTIVE, 0, 0));
+    return dynamic_cast<TForm*>(FindControl(active));
+}
+
+void TForm::Cascade() {
+    if (FClientHandle)
+        win::SendMessage(FClientHandle, win::WM_MDICASCADE, 0, 0);
+}
+
+void TForm::Tile() {
+    if (FClientHandle)
+        win::SendMessage(FClientHandle, win::WM_MDITILE, 0, 0);
+}
+
+void TForm::ArrangeIcons() {
+    if (FClientHandle)
+        win::SendMessage(FClientHandle, win::WM_MDIICONARRANGE, 0, 0);
+}
+
+void TForm::Next() {
+    if (FClientHandle)
+        win::SendMessage(FClientHandle, win::WM_MDINEXT, 0, 0);
+}
+
+void TForm::Previous() {
+    if (FClientHandle)
+        win::SendMessage(FClientHandle, win::WM_MDINEXT, 0, 1);
+}
+
+} // namespace fw
