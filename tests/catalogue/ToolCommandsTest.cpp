@@ -1,4 +1,4 @@
-// telvora-tool names, scan and read as a script sees them: exact output,
+// telvora-tool names, scan, read and shot as a script sees them: exact output,
 // exit status, and nothing on stdout when a command fails.
 
 #include "tests/catalogue/FolderFixture.h"
@@ -89,6 +89,27 @@ TEST_F(ToolCommands, ReadPrintsTheDecodedLinesWithoutAHeader) {
     EXPECT_EQ(run.out, "节目\n19:00 新闻\n");
 }
 
+// The window at its real size (624 x 564 inside its frame) as a PNG.
+TEST_F(ToolCommands, ShotWritesTheWindowAsPng) {
+    FFolder.WriteFile("ORVOListTemp/地方频道/shandong山东卫视.txt", "20:00 山东新闻\n");
+    const ToolRun run = Run({"shot", FFolder.Path("window.png"), "--folder", FFolder.Root(),
+                             "--category", "2", "--select", "0"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    const std::string png = ReadWhole(FFolder.Path("window.png"));
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    const auto be32 = [&](std::size_t at) {
+        return (unsigned(std::uint8_t(png[at])) << 24) |
+               (unsigned(std::uint8_t(png[at + 1])) << 16) |
+               (unsigned(std::uint8_t(png[at + 2])) << 8) | unsigned(std::uint8_t(png[at + 3]));
+    };
+    EXPECT_GT(be32(16), 624u); // IHDR width
+    EXPECT_GT(be32(20), 564u); // IHDR height
+    // A preview writes neither the 7-Zip library nor a shortcut.
+    EXPECT_FALSE(std::ifstream(FFolder.Path("7z.dll")).good());
+}
+
 TEST_F(ToolCommands, FailuresPrintOneLineOnStderrAndNothingOnStdout) {
     struct Case {
         std::vector<std::string> args;
@@ -102,6 +123,12 @@ TEST_F(ToolCommands, FailuresPrintOneLineOnStderrAndNothingOnStdout) {
         {{"read"}, 2},
         {{"read", FFolder.Path("missing.txt")}, 1},
         {{"read", FFolder.Root()}, 1},
+        {{"shot"}, 2},
+        {{"shot", FFolder.Path("a.png"), "--category"}, 2},
+        {{"shot", FFolder.Path("a.png"), "--category", "-1"}, 2},
+        {{"shot", FFolder.Path("a.png"), "--folder", FFolder.Root(), "--category", "5"}, 2},
+        {{"shot", FFolder.Path("a.png"), "--folder", FFolder.Root(), "--select", "0"}, 1},
+        {{"shot", FFolder.Path("no/such/folder/a.png"), "--folder", FFolder.Root()}, 1},
     };
     for (const Case& c : cases) {
         const ToolRun run = Run(c.args);
