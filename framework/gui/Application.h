@@ -74,6 +74,8 @@ class TApplication : public TComponent {
 
     // Frees the form once the message being handled has been dispatched.
     void ReleaseForm(TForm& form);
+    // Frees the forms released so far; modal loops call it when they go idle.
+    void FreeReleasedForms();
 
     TExceptionEvent OnException;
 
@@ -84,7 +86,6 @@ private:
     void FormCreated(TForm& form);
     // True when a message was there; false when the queue was empty.
     bool ProcessMessage();
-    void FreeReleasedForms();
 
     std::string FTitle;
     TForm* FMainForm = nullptr;

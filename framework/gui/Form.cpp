@@ -8,6 +8,7 @@
 #include "framework/gui/Menus.h"
 #include "framework/gui/Screen.h"
 #include "platform/gdi/SystemMetrics.h"
+#include "platform/user/ModalLoop.h"
 #include "platform/user/menus/Menus.h"
 
 namespace fw {
@@ -297,11 +298,25 @@ void TForm::Release() {
 }
 
 TModalResult TForm::ShowModal() {
+    // Only a hidden form starts a modal loop of its own.
+    if (FModal || Visible())
+        throw EInvalidOperation("Cannot make a visible window modal");
+    // The window active before goes back to being active afterwards.
+    const win::HWND owner = win::GetActiveWindow();
     FModal = true;
     FModalResult = mrNone;
     Show();
-    while (FModalResult == mrNone && !Application().Terminated())
-        Application().HandleMessage();
+    win::ModalLoop loop;
+    loop.window = Handle();
+    loop.owner = owner;
+    // Every other window of the program waits for the modal form.
+    loop.scope = win::ModalScope::Thread;
+    loop.filterCode = win::MSGF_DIALOGBOX;
+    loop.preTranslate = [](const win::MSG& msg) { return IsKeyMessage(msg); };
+    loop.idle = [] { Application().FreeReleasedForms(); };
+    // A quit message ends the loop too, posted again for the application's loop.
+    win::RunModalLoop(
+        loop, [this] { return FModalResult != mrNone || Application().Terminated(); });
     FModal = false;
     Hide();
     return FModalResult;
