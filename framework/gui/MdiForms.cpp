@@ -11,6 +11,16 @@
 
 namespace fw {
 
+namespace {
+
+// A window command for the MDI client; a form that is no frame has none and ignores it.
+void SendToClient(win::HWND client, win::UINT message, win::LPARAM lParam = 0) {
+    if (client)
+        win::SendMessage(client, message, 0, lParam);
+}
+
+} // namespace
+
 TForm* TForm::MDIFrame() {
     TForm* main = Application().MainForm();
     if (main && main->FormStyle() == TFormStyle::fsMDIForm)
@@ -154,28 +164,23 @@ TForm* TForm::ActiveMDIChild() const {
 }
 
 void TForm::Cascade() {
-    if (FClientHandle)
-        win::SendMessage(FClientHandle, win::WM_MDICASCADE, 0, 0);
+    SendToClient(FClientHandle, win::WM_MDICASCADE);
 }
 
 void TForm::Tile() {
-    if (FClientHandle)
-        win::SendMessage(FClientHandle, win::WM_MDITILE, 0, 0);
+    SendToClient(FClientHandle, win::WM_MDITILE);
 }
 
 void TForm::ArrangeIcons() {
-    if (FClientHandle)
-        win::SendMessage(FClientHandle, win::WM_MDIICONARRANGE, 0, 0);
+    SendToClient(FClientHandle, win::WM_MDIICONARRANGE);
 }
 
 void TForm::Next() {
-    if (FClientHandle)
-        win::SendMessage(FClientHandle, win::WM_MDINEXT, 0, 0);
+    SendToClient(FClientHandle, win::WM_MDINEXT);
 }
 
 void TForm::Previous() {
-    if (FClientHandle)
-        win::SendMessage(FClientHandle, win::WM_MDINEXT, 0, 1);
+    SendToClient(FClientHandle, win::WM_MDINEXT, 1);
 }
 
 } // namespace fw

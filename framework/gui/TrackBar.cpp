@@ -1,6 +1,7 @@
 #include "framework/gui/TrackBar.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/gui/RangePosition.h"
 #include "platform/user/controls/CommCtrl.h"
 
 #include <algorithm>
@@ -98,12 +99,8 @@ void TTrackBar::SetMax(int max) {
 
 int TTrackBar::Position() const {
     if (HandleAllocated())
-        return static_cast<int>(
-            win::SendMessage(const_cast<TTrackBar*>(this)->Handle(), win::TBM_GETPOS, 0, 0));
-    // While a definition is read the range may come after the position.
-    if (ComponentState().Contains(TComponentStateItem::csLoading))
-        return FPosition;
-    return std::clamp(FPosition, FMin, std::max(FMin, FMax));
+        return WindowPosition(*this, win::TBM_GETPOS);
+    return StoredPosition(*this, FPosition, FMin, FMax);
 }
 
 void TTrackBar::SetPosition(int position) {

@@ -1,6 +1,7 @@
 #include "framework/gui/UpDown.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/gui/RangePosition.h"
 #include "platform/user/controls/CommCtrl.h"
 #include "platform/user/controls/StandardControls.h"
 
@@ -94,11 +95,9 @@ void TUpDown::SetMax(int max) {
 
 int TUpDown::Position() const {
     if (HandleAllocated())
-        return static_cast<int>(
-            win::SendMessage(const_cast<TUpDown*>(this)->Handle(), win::UDM_GETPOS32, 0, 0));
-    if (ComponentState().Contains(TComponentStateItem::csLoading))
-        return FPosition;
-    return std::clamp(FPosition, std::min(FMin, FMax), std::max(FMin, FMax));
+        return WindowPosition(*this, win::UDM_GETPOS32);
+    // The up-down's range may run either way.
+    return StoredPosition(*this, FPosition, std::min(FMin, FMax), std::max(FMin, FMax));
 }
 
 void TUpDown::SetPosition(int position) {
