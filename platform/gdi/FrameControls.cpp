@@ -100,8 +100,8 @@ void DrawArrow(DeviceContext& dc, const RECT& r, UINT direction, UINT state) {
                           direction == DFCS_SCROLLCOMBOBOX;
     // The rows are built in storage kept between draws: a warm repaint of a
     // scroll or drop-down arrow allocates nothing.
-    static std::vector<std::string> rows, turned;
-    static std::vector<std::string_view> views;
+    static thread_local std::vector<std::string> rows, turned;
+    static thread_local std::vector<std::string_view> views;
     rows.resize(std::size_t(depth));
     for (int i = 0; i < depth; ++i) {
         const int width = 2 * i + 1;
