@@ -58,7 +58,7 @@ TEST_F(ContextMenuMessageTest, RightClickAndKeysAskTheWindowThenItsParent) {
         LPARAM where;
     } cases[] = {
         {"right click in the child",
-         [this] {
+         [] {
              InjectMouseButton(MouseButton::Right, KeyTransition::Down, POINT{150, 150});
              InjectMouseButton(MouseButton::Right, KeyTransition::Up, POINT{150, 150});
          },
