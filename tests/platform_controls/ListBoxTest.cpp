@@ -104,6 +104,37 @@ TEST_F(ListBoxTest, MessagesAnswerAsOnWindows) {
             << std::hex << c.message;
 }
 
+TEST_F(ListBoxTest, FillingWithRedrawOffLeavesTheScrollBarUntilRedrawIsOn) {
+    HWND list = Create(WC_LISTBOX, "", WS_BORDER | WS_VSCROLL, RECT{10, 10, 160, 110}, 4);
+    display->Run();
+    const auto range = [list] {
+        SCROLLINFO info;
+        info.fMask = SIF_RANGE | SIF_PAGE;
+        GetScrollInfo(list, SB_VERT, &info);
+        return std::pair(info.nMax, int(info.nPage));
+    };
+    const auto before = range();
+    SendMessage(list, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < 1000; ++i) {
+        const std::string text = "频道 " + std::to_string(i);
+        SendMessage(list, i % 2 ? LB_ADDSTRING : LB_INSERTSTRING, WPARAM(-1),
+                    reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessage(list, LB_DELETESTRING, 0, 0);
+    EXPECT_EQ(range(), before); // only the items changed
+    EXPECT_FALSE(GetWindowLong(list, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_FALSE(GetUpdateRect(list, nullptr, FALSE));
+
+    SendMessage(list, WM_SETREDRAW, TRUE, 0);
+    EXPECT_TRUE(IsWindowVisible(list)); // the window manager's flag is back
+    EXPECT_EQ(range().first, 998);
+    EXPECT_GT(range().second, 1);
+    EXPECT_TRUE(GetWindowLong(list, GWL_STYLE) & WS_VSCROLL);
+    InvalidateRect(list, nullptr, TRUE);
+    display->Run();
+    EXPECT_FALSE(GetUpdateRect(list, nullptr, FALSE));
+}
+
 TEST_F(ListBoxTest, DropDownListOpensChoosesAndTellsTheParent) {
     HWND combo =
         Fill(Create(WC_COMBOBOX, "", CBS_DROPDOWNLIST | WS_VSCROLL, RECT{10, 10, 160, 200}, 6),

@@ -90,8 +90,7 @@ LRESULT ListBox::Insert(int index, LPARAM value) {
         ++selected_;
     if (StyleOf(hwnd_) & LBS_OWNERDRAWVARIABLE)
         MeasureItem(index);
-    UpdateScrollBar();
-    Redraw(hwnd_);
+    ShowChange();
     return index;
 }
 
@@ -105,8 +104,7 @@ LRESULT ListBox::Delete(WPARAM index) {
         --selected_;
     caret_ = std::clamp(caret_, 0, std::max(0, Count() - 1));
     SetTop(top_);
-    UpdateScrollBar();
-    Redraw(hwnd_);
+    ShowChange();
     return Count();
 }
 
@@ -115,8 +113,7 @@ void ListBox::Reset() {
     selected_ = -1;
     caret_ = 0;
     top_ = 0;
-    UpdateScrollBar();
-    Redraw(hwnd_);
+    ShowChange();
 }
 
 LRESULT ListBox::Find(WPARAM after, const char* prefix, bool exact) const {
@@ -172,8 +169,7 @@ void ListBox::SetTop(int top) {
     if (top == top_)
         return;
     top_ = top;
-    UpdateScrollBar();
-    Redraw(hwnd_);
+    ShowChange();
 }
 
 void ListBox::Select(int index, Notify notify) {
@@ -226,8 +222,15 @@ int ListBox::ItemAt(POINT point) const {
     return Count() - 1;
 }
 
+void ListBox::ShowChange() {
+    if (!redraw_)
+        return;
+    UpdateScrollBar();
+    Redraw(hwnd_);
+}
+
 void ListBox::UpdateScrollBar() {
-    if (!vscroll_)
+    if (!vscroll_ || !redraw_)
         return;
     SCROLLINFO info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS |
@@ -466,6 +469,13 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Redraw(hwnd_);
         return 0;
     }
+    case WM_SETREDRAW:
+        // While off, changes touch the items only; turning it on brings the
+        // scroll bar up to date once, and the caller invalidates to repaint.
+        redraw_ = wParam != 0;
+        DefWindowProc(hwnd_, message, wParam, lParam);
+        UpdateScrollBar();
+        return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         Redraw(hwnd_);
@@ -571,8 +581,7 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             items_[wParam].height = LOWORD(std::uintptr_t(lParam));
         else
             itemHeight_ = LOWORD(std::uintptr_t(lParam));
-        UpdateScrollBar();
-        Redraw(hwnd_);
+        ShowChange();
         return 0;
     case LB_GETCARETINDEX:
         return caret_;

@@ -55,6 +55,9 @@ private:
     int TopShowingLast(int index) const;
     int ItemAt(POINT point) const;
     RECT ItemRect(int index) const;
+    // The scroll bar and the picture follow a change of items or position,
+    // unless WM_SETREDRAW turned redrawing off.
+    void ShowChange();
     void UpdateScrollBar();
     void OnVScroll(WORD code);
     void OnKeyDown(WPARAM key);
@@ -75,7 +78,8 @@ private:
     HFONT font_ = nullptr;
     bool tracking_ = false;
     bool vscroll_ = false;
-    std::string typed_; // type-ahead prefix
+    bool redraw_ = true; // WM_SETREDRAW
+    std::string typed_;  // type-ahead prefix
     DWORD typedAt_ = 0;
 };
 
