@@ -2,6 +2,7 @@
 // notifications, type-ahead, scrolling, the drop-down list and its info.
 
 #include "ControlTestSupport.h"
+#include "platform/gdi/Text.h"
 
 namespace win::test {
 namespace {
@@ -177,6 +178,47 @@ TEST_F(ListBoxTest, DropDownListOpensChoosesAndTellsTheParent) {
     Click(parent, 400, 400);
     EXPECT_FALSE(IsWindowVisible(info.hwndList));
     EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), 4);
+}
+
+TEST_F(ListBoxTest, DropDownFieldFollowsItsFont) {
+    // As on Windows, the selection field is the font's cell height plus 2 and
+    // the window 6 more for its edges (SimSun's 16-pixel cell makes 24); an
+    // explicit field height outlasts a new font.
+    HWND combo = Create(WC_COMBOBOX, "", CBS_DROPDOWNLIST | WS_VSCROLL, RECT{10, 10, 139, 210}, 6);
+    const auto windowHeight = [combo] {
+        RECT window;
+        GetWindowRect(combo, &window);
+        return int(window.bottom - window.top);
+    };
+    const auto cellHeight = [combo](HFONT font) {
+        HDC dc = GetDC(combo);
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRIC metrics;
+        GetTextMetrics(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(combo, dc);
+        return int(metrics.tmHeight);
+    };
+    const int defaultHeight = windowHeight();
+    for (int fontHeight : {-16, -12, -24, 20}) {
+        HFONT font =
+            CreateFont(fontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "宋体");
+        const int cell = cellHeight(font);
+        SendMessage(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        EXPECT_EQ(SendMessage(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0), cell + 2) << fontHeight;
+        EXPECT_EQ(windowHeight(), cell + 8) << fontHeight;
+        SendMessage(combo, WM_SETFONT, 0, FALSE);
+        DeleteObject(font);
+    }
+    EXPECT_EQ(windowHeight(), defaultHeight);
+    SendMessage(combo, CB_SETITEMHEIGHT, WPARAM(-1), 30);
+    EXPECT_EQ(windowHeight(), 36);
+    HFONT font = CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+    SendMessage(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(SendMessage(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0), 30);
+    EXPECT_EQ(windowHeight(), 36);
+    SendMessage(combo, WM_SETFONT, 0, FALSE);
+    DeleteObject(font);
 }
 
 } // namespace

@@ -20,11 +20,7 @@ void ComboBox::Register() {
 
 void ComboBox::Create(const CREATESTRUCT& create) {
     droppedHeight_ = create.cy;
-    {
-        MeasuringDc dc;
-        DcState state(dc.Dc(), ControlFont(hwnd_));
-        itemHeight_ = LineHeight(dc.Dc()) + 2;
-    }
+    MeasureField();
     const DWORD style = StyleOf(hwnd_);
     DWORD listStyle = listScrollBars_ | WS_BORDER | LBS_NOTIFY |
                       (style & (CBS_SORT | CBS_HASSTRINGS | CBS_DISABLENOSCROLL)) |
@@ -51,11 +47,25 @@ void ComboBox::Create(const CREATESTRUCT& create) {
                                0, 0, hwnd_, reinterpret_cast<HMENU>(std::uintptr_t(kEditId)),
                                nullptr, nullptr);
     }
+    FitField();
+}
+
+void ComboBox::MeasureField() {
+    if (fieldHeightSet_)
+        return;
+    MeasuringDc dc;
+    DcState state(dc.Dc(), ControlFont(hwnd_));
+    itemHeight_ = LineHeight(dc.Dc()) + 2;
+}
+
+void ComboBox::FitField() {
     if (Kind() != CBS_SIMPLE) {
         // The window is as tall as its selection field; the height asked for
         // is what the dropped list may use.
-        SetWindowPos(hwnd_, nullptr, 0, 0, create.cx, itemHeight_ + 2 * kBorder + 2,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT window;
+        GetWindowRect(hwnd_, &window);
+        SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left,
+                     itemHeight_ + 2 * kBorder + 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     Layout();
 }
@@ -373,6 +383,9 @@ LRESULT ComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SendMessage(edit_, WM_SETFONT, wParam, lParam);
         if (list_)
             SendMessage(list_, WM_SETFONT, wParam, lParam);
+        // The selection field follows the font, as the window's height does.
+        MeasureField();
+        FitField();
         if (lParam)
             Redraw(hwnd_);
         return 0;
@@ -522,7 +535,8 @@ LRESULT ComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case CB_SETITEMHEIGHT:
         if (std::intptr_t(wParam) == -1) {
             itemHeight_ = std::max(1, int(LOWORD(std::uintptr_t(lParam))));
-            Layout();
+            fieldHeightSet_ = true;
+            FitField();
             Redraw(hwnd_);
             return 0;
         }

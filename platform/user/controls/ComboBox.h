@@ -29,6 +29,10 @@ private:
 
     void Create(const CREATESTRUCT& create);
     void Layout();
+    // The selection field's height from the font, unless CB_SETITEMHEIGHT set it.
+    void MeasureField();
+    // The window of a drop-down kind takes the field's height.
+    void FitField();
     RECT ButtonRect() const;
     RECT ItemRect() const;
     void Drop();
@@ -47,7 +51,8 @@ private:
     HWND list_ = nullptr; // owned: destroyed with the combo box
     HWND edit_ = nullptr; // child: destroyed with the combo box
     int itemHeight_ = 13;
-    int droppedHeight_ = 100; // the height given at creation
+    bool fieldHeightSet_ = false; // CB_SETITEMHEIGHT -1 fixed the field's height
+    int droppedHeight_ = 100;     // the height given at creation
     int droppedWidth_ = 0;
     bool dropped_ = false;
     bool buttonDown_ = false; // the press that dropped the list is still held
