@@ -83,7 +83,11 @@ void TStatusBar::CreateParams(TCreateParams& params) {
 }
 
 void TStatusBar::CreateWnd() {
+    // The bar sizes itself from its font; the height it was given is its
+    // minimum, so a defined height taller than the font's holds.
+    const int wanted = Height();
     TWinControl::CreateWnd();
+    win::SendMessage(Handle(), win::SB_SETMINHEIGHT, static_cast<win::WPARAM>(wanted), 0);
     UpdatePanels();
 }
 

@@ -177,6 +177,10 @@ TEST_F(ControlTest, StatusBarPanelsFromTheDefinitionReachTheWindow) {
     auto* bar = static_cast<TStatusBar*>(f.FindComponent("SB"));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->BoundsRect().bottom, 300) << "aligned to the bottom";
+    EXPECT_EQ(bar->Height(), 27) << "the defined height, taller than the font's";
+    win::RECT window;
+    win::GetWindowRect(bar->Handle(), &window);
+    EXPECT_EQ(window.bottom - window.top, 27);
     const auto panelText = [&](int index) {
         char text[128] = {};
         win::SendMessage(bar->Handle(), win::SB_GETTEXTA, index,
