@@ -2,6 +2,7 @@
 // from injected input, and the pixels where the drawing is exact.
 
 #include "ControlTestSupport.h"
+#include "platform/gdi/Text.h"
 
 #include <algorithm>
 
@@ -129,6 +130,41 @@ TEST_F(CommonControlsTest, StatusBarPartsTextAndPlace) {
     EXPECT_EQ(window.bottom, 300);
 }
 
+TEST_F(CommonControlsTest, StatusBarHeightIsItsFontsAtLeastTheMinimum) {
+    HWND status = Create(STATUSCLASSNAME, "", 0, RECT{0, 0, 0, 0}, 9);
+    const auto height = [status] {
+        RECT window;
+        GetWindowRect(status, &window);
+        return int(window.bottom - window.top);
+    };
+    const int fontsOwn = height();
+    HFONT big = CreateFont(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
+    const struct {
+        HFONT font;
+        int minimum;
+        bool bigger;  // than the default font's height
+        int expected; // 0: the font's own
+    } cases[] = {
+        {nullptr, 27, false, 27}, {nullptr, 10, false, 0}, {big, 27, true, 0},
+        {big, 90, true, 90},      {nullptr, 0, false, 0},
+    };
+    for (const auto& c : cases) {
+        SendMessage(status, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
+        SendMessage(status, SB_SETMINHEIGHT, WPARAM(c.minimum), 0);
+        if (c.expected != 0)
+            EXPECT_EQ(height(), c.expected) << c.minimum;
+        else if (c.bigger)
+            EXPECT_GT(height(), fontsOwn + 20) << c.minimum;
+        else
+            EXPECT_EQ(height(), fontsOwn) << c.minimum;
+        RECT window, parentClient;
+        GetWindowRect(status, &window);
+        GetClientRect(parent, &parentClient);
+        EXPECT_EQ(window.bottom, parentClient.bottom) << c.minimum;
+    }
+    DeleteObject(big);
+}
+
 TEST_F(CommonControlsTest, ProgressBarRangesAndSteps) {
     HWND bar = Create(PROGRESS_CLASS, "", PBS_SMOOTH, RECT{10, 10, 112, 30}, 3);
     const struct {
@@ -177,7 +213,8 @@ TEST_F(CommonControlsTest, UpDownStepsAskFirstAndFillTheBuddy) {
 
 TEST_F(CommonControlsTest, UpDownArrowKeysInTheBuddyStepIt) {
     HWND edit = Create(WC_EDIT, "", 0, RECT{10, 10, 80, 31}, 4, WS_EX_CLIENTEDGE);
-    HWND updown = Create(UPDOWN_CLASS, "", UDS_SETBUDDYINT | UDS_ARROWKEYS, RECT{90, 10, 106, 31}, 5);
+    HWND updown =
+        Create(UPDOWN_CLASS, "", UDS_SETBUDDYINT | UDS_ARROWKEYS, RECT{90, 10, 106, 31}, 5);
     SendMessage(updown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
     SendMessage(updown, UDM_SETRANGE32, 0, 10);
     SetFocus(edit);

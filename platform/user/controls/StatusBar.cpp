@@ -18,6 +18,12 @@ void StatusBar::Register() {
     RegisterControlClass(STATUSCLASSNAME, ControlProc<StatusBar>, CS_DBLCLKS | CS_HREDRAW, -1);
 }
 
+void StatusBar::MeasureHeight() {
+    MeasuringDc dc;
+    DcState state(dc.Dc(), ControlFont(hwnd_));
+    height_ = std::max(minHeight_, LineHeight(dc.Dc()) + 7);
+}
+
 void StatusBar::PlaceAtParentBottom() {
     HWND parent = GetParent(hwnd_);
     if (parent == nullptr)
@@ -141,13 +147,10 @@ void StatusBar::Paint(HDC hdc) {
 
 LRESULT StatusBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE: {
-        MeasuringDc dc;
-        DcState state(dc.Dc(), ControlFont(hwnd_));
-        height_ = std::max(minHeight_, LineHeight(dc.Dc()) + 7);
+    case WM_CREATE:
+        MeasureHeight();
         PlaceAtParentBottom();
         return 0;
-    }
     case WM_SIZE:
         // The parent passes its own WM_SIZE on: the bar follows its bottom.
         // Moving the bar sends WM_SIZE again, which must not move it again.
@@ -178,6 +181,8 @@ LRESULT StatusBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return SetText(0, lParam);
     case WM_SETFONT:
         DefWindowProc(hwnd_, message, wParam, lParam);
+        MeasureHeight();
+        PlaceAtParentBottom();
         if (lParam)
             Redraw(hwnd_);
         return 0;
@@ -220,7 +225,7 @@ LRESULT StatusBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case SB_SETMINHEIGHT:
         minHeight_ = int(wParam);
-        height_ = std::max(height_, minHeight_);
+        MeasureHeight();
         PlaceAtParentBottom();
         return 0;
     default:

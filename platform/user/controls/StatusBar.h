@@ -27,6 +27,8 @@ private:
         LPARAM data = 0; // SBT_OWNERDRAW
     };
 
+    // The font's height plus the borders, at least SB_SETMINHEIGHT's.
+    void MeasureHeight();
     void PlaceAtParentBottom();
     Part* PartOf(WPARAM index);
     LRESULT SetParts(WPARAM count, const int* rights);
