@@ -75,10 +75,23 @@ TCollectionItem* TCollection::Items(int index) const {
 }
 
 TCollectionItem* TCollection::Add() {
-    TCollectionItem* item = FItemFactory(this);
+    TCollectionItem* item = nullptr;
+    {
+        // The item joins (and gets its ID) in its base constructor, but is
+        // announced only once fully built: Notify and Update read it as its own class.
+        struct TBuilding {
+            bool& building;
+            ~TBuilding() { building = false; }
+        };
+        FBuildingItem = true;
+        const TBuilding building{FBuildingItem};
+        item = FItemFactory(this);
+    }
     // An item class whose constructor ignores the collection still lands in it.
     if (item->Collection() != this)
         item->SetCollection(this);
+    else
+        Announce(*item);
     return item;
 }
 
@@ -149,6 +162,11 @@ void TCollection::InsertItem(TCollectionItem& item) {
     FItems.push_back(&item);
     item.FCollection = this;
     item.FID = FNextID++;
+    if (!FBuildingItem)
+        Announce(item);
+}
+
+void TCollection::Announce(TCollectionItem& item) {
     Notify(&item, TCollectionNotification::cnAdded);
     Changed();
 }

@@ -2,7 +2,8 @@
 // A collection of items of one class, owned by the collection. An item joins a
 // collection when it is created with it (or moved with SetCollection) and gets an
 // ID that is unique in that collection for its lifetime; deleting an item takes
-// it out of its collection.
+// it out of its collection. An item made by Add is announced to the collection
+// (Notify, Update) only once fully built.
 
 #include "framework/Persistent.h"
 
@@ -82,6 +83,8 @@ protected:
 private:
     friend class TCollectionItem;
     void InsertItem(TCollectionItem& item);
+    // Tells the owner about an item that has joined.
+    void Announce(TCollectionItem& item);
     void RemoveItem(TCollectionItem& item);
     void MoveItem(TCollectionItem& item, int index);
 
@@ -90,6 +93,8 @@ private:
     std::vector<TCollectionItem*> FItems;
     int FNextID = 0;
     int FUpdateCount = 0;
+    // Add is building an item: it joins now and is announced once built.
+    bool FBuildingItem = false;
 };
 
 } // namespace fw

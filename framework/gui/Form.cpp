@@ -11,6 +11,8 @@
 #include "platform/user/ModalLoop.h"
 #include "platform/user/menus/Menus.h"
 
+#include <utility>
+
 namespace fw {
 
 const TClassInfo& TForm::StaticClass() {
@@ -236,7 +238,11 @@ void TForm::WndProc(TMessage& message) {
         Close();
         return;
     case CM_RELEASE:
-        Application().ReleaseForm(*this);
+        // Freed during ShowModal, the form would be gone under its own loop.
+        if (FModal)
+            FReleaseAfterModal = true;
+        else
+            Application().ReleaseForm(*this);
         return;
     case win::WM_COMMAND:
     case win::WM_INITMENUPOPUP:
@@ -319,6 +325,8 @@ TModalResult TForm::ShowModal() {
         loop, [this] { return FModalResult != mrNone || Application().Terminated(); });
     FModal = false;
     Hide();
+    if (std::exchange(FReleaseAfterModal, false))
+        Release();
     return FModalResult;
 }
 

@@ -104,6 +104,8 @@ class TForm : public TWinControl {
     void Close();
     // Shows the form and runs the loop until ModalResult is set or the form closes.
     TModalResult ShowModal();
+    // Frees the form once the message being handled is done; a form in its
+    // modal loop waits until ShowModal has returned.
     void Release();
 
     TNotifyEvent OnCreate;
@@ -140,6 +142,8 @@ private:
     TModalResult FModalResult = mrNone;
     TMainMenu* FMenu = nullptr;
     bool FModal = false;
+    // Released while its modal loop ran: released again once ShowModal returns.
+    bool FReleaseAfterModal = false;
     int FLoadedClientWidth = -1;
     int FLoadedClientHeight = -1;
     std::unique_ptr<TIcon> FIcon;
