@@ -193,10 +193,10 @@ void TForm::Notification(TComponent* component, TOperation operation) {
 
 void TForm::CreateWnd() {
     TWinControl::CreateWnd();
-    if (FFormStyle == TFormStyle::fsMDIForm)
-        CreateMDIClient();
     if (FMenu)
         FMenu->SetWindowHandle(Handle());
+    if (FFormStyle == TFormStyle::fsMDIForm)
+        CreateMDIClient();
     if (!FIcon->Empty())
         IconChanged();
     // An MDI child takes its place in the client, not on the screen.

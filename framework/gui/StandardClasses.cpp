@@ -51,13 +51,13 @@ void RegisterStandardClasses() {
                  &TProgressBar::StaticClass(),
                  &TStatusBar::StaticClass(),
                  &TTimer::StaticClass(),
-                 &TTrackBar::StaticClass(),
-                 &TUpDown::StaticClass(),
-                 &THeaderControl::StaticClass(),
                  &TImageList::StaticClass(),
                  &TMainMenu::StaticClass(),
                  &TPopupMenu::StaticClass(),
                  &TMenuItem::StaticClass(),
+                 &TTrackBar::StaticClass(),
+                 &TUpDown::StaticClass(),
+                 &THeaderControl::StaticClass(),
              })
             RegisterClass(*info);
         return true;
