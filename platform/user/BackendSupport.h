@@ -22,6 +22,15 @@ const Surface* GetWindowSurface(HWND hwnd);
 // SetActiveWindow) changes nothing.
 void ActivateFromDisplay(HWND hwnd);
 
+// The display moved or resized the top-level window `hwnd` to `screen` (a
+// window manager or another program did): the window is told with
+// WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE and WM_SIZE as for a move
+// by the user, without activation or a change of Z order. The display is asked
+// to move only if the window changes the rectangle while it is told; a report
+// of the rectangle the window has already (our own move coming back) changes
+// nothing.
+void MoveFromDisplay(HWND hwnd, const RECT& screen);
+
 // The input method's composition is now `utf8` with its cursor at byte
 // `cursor` (empty: the composition ended or was cancelled). The focus window
 // is sent WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION and

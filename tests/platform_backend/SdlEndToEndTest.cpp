@@ -365,6 +365,48 @@ TEST_F(SdlEndToEndTest, DropDownAndMenuOpenWhereAskedAndCloseOnAnOutsideClick) {
     EXPECT_NE(menuPixel, "");
 }
 
+TEST_F(SdlEndToEndTest, MovesAndResizesFromOutsideMoveOurWindowAndItsPopups) {
+    HWND main = CreateTopLevel("main", "Telvora moved test", RECT{100, 100, 420, 340});
+    HWND combo = CreateWindowEx(0, WC_COMBOBOX, "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10,
+                                10, 150, 200, main, nullptr, nullptr, nullptr);
+    SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("CCTV-1"));
+    PumpFor(300);
+    const std::string id = XWindowNamed("Telvora moved test");
+    ASSERT_FALSE(id.empty());
+
+    Run("xdotool windowmove --sync " + id + " 300 200 windowsize --sync " + id + " 400 260");
+    const RECT expected{300, 200, 700, 460};
+    RECT r{};
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            GetWindowRect(main, &r);
+            return EqualRect(&r, &expected) != FALSE;
+        },
+        3000))
+        << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+    EXPECT_EQ(WindowFromPoint(POINT{650, 440}), main);
+    PumpFor(300);
+    EXPECT_EQ(Run("xdotool getwindowgeometry " + id + " | tail -2 | tr -s ' ' | cut -d' ' -f3"),
+              "300,200\n400x260\n")
+        << "the move is not echoed back elsewhere";
+
+    COMBOBOXINFO info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    RECT box;
+    GetWindowRect(combo, &box);
+    Run("xdotool mousemove " + std::to_string(box.right - 6) + " " + std::to_string(box.top + 8) +
+        " click 1");
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(info.hwndList) != FALSE; }, 3000));
+    RECT list;
+    GetWindowRect(info.hwndList, &list);
+    EXPECT_EQ(list.left, box.left);
+    EXPECT_EQ(list.top, box.bottom);
+    const std::string geometry = std::to_string(list.right - list.left) + "x" +
+                                 std::to_string(list.bottom - list.top) + "+" +
+                                 std::to_string(list.left) + "+" + std::to_string(list.top);
+    EXPECT_NE(Run("xwininfo -root -children").find(geometry), std::string::npos) << geometry;
+}
+
 TEST_F(SdlEndToEndTest, CompositionReachesTheFocusWindowAndTextInputFollowsFocus) {
     HWND main = CreateTopLevel("main", "Telvora input test", RECT{100, 100, 420, 340});
     HWND edit = CreateWindowEx(0, WC_EDIT, "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24,

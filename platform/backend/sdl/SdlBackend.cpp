@@ -386,6 +386,10 @@ void SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_CLOSE:
         PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        FollowDisplayGeometry(hwnd);
+        break;
     case SDL_WINDOWEVENT_LEAVE:
         if (GetCapture() == nullptr)
             InjectMouseMove(kOutside);
@@ -393,6 +397,19 @@ void SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event) {
     default:
         break;
     }
+}
+
+// Reports of our own moves come back too, possibly after a later move of ours:
+// SDL's latest geometry, not the report's, is what the window must have.
+void SdlBackend::FollowDisplayGeometry(HWND hwnd) {
+    SDL_Window* window = WindowOf(hwnd);
+    if (window == nullptr || !(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN))
+        return;
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &w, &h);
+    MoveFromDisplay(hwnd, RECT{x, y, x + w, y + h});
+    textInput_.WindowMoved();
 }
 
 // SDL reports focus changes late (it waits out a window manager's brief focus

@@ -4,7 +4,8 @@
 // window as override-redirect popup-menu windows, surfaces presented as they
 // are, SDL events turned into injected input, shapes through the X11 shape
 // extension, the clipboard through SDL. Keyboard focus given or taken by
-// others (a window manager, another program) moves our activation.
+// others (a window manager, another program) moves our activation; their
+// moves and resizes move our windows.
 
 #include "platform/backend/sdl/SdlPointerGrab.h"
 #include "platform/backend/sdl/SdlTextInput.h"
@@ -49,6 +50,7 @@ private:
     void Translate(const SDL_Event& event);
     void TranslateWindowEvent(const SDL_WindowEvent& event);
     void FollowDisplayFocus(HWND reported, bool gained);
+    void FollowDisplayGeometry(HWND hwnd);
     void ReturnFocusToActive();
     void PumpWhileGrabbed(DWORD timeout);
     POINT ScreenPoint(Uint32 windowId, int x, int y) const;
