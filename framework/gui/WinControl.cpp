@@ -7,6 +7,7 @@
 #include "framework/gui/GraphicsColor.h"
 #include "platform/kernel/Module.h"
 #include "platform/kernel/SystemMessage.h"
+#include "platform/user/Atoms.h"
 #include "platform/user/Painting.h"
 #include "platform/user/controls/CommCtrl.h"
 #include "platform/user/controls/StandardControls.h"
@@ -78,10 +79,16 @@ const std::string& TWinControl::ControlAtomName() {
     return name;
 }
 
+win::ATOM TWinControl::ControlAtom() {
+    thread_local const win::ATOM atom = win::GlobalAddAtom(ControlAtomName().c_str());
+    return atom;
+}
+
 TWinControl* TWinControl::FindControl(win::HWND hwnd) {
     if (!hwnd)
         return nullptr;
-    return static_cast<TWinControl*>(win::GetProp(hwnd, ControlAtomName().c_str()));
+    // By atom: every message goes through here, and a name costs an atom-table search.
+    return static_cast<TWinControl*>(win::GetProp(hwnd, win::MAKEINTATOM(ControlAtom())));
 }
 
 TControl*& TWinControl::MouseControl() {
@@ -222,7 +229,7 @@ void TWinControl::CreateWindowRouted(const std::function<win::HWND()>& create) {
 
 void TWinControl::AttachHandle(win::HWND hwnd) {
     FHandle = hwnd;
-    win::SetProp(hwnd, ControlAtomName().c_str(), static_cast<win::HANDLE>(this));
+    win::SetProp(hwnd, win::MAKEINTATOM(ControlAtom()), static_cast<win::HANDLE>(this));
 }
 
 void TWinControl::DestroyWnd() {
@@ -277,7 +284,7 @@ win::LRESULT TWinControl::MainWndProc(win::UINT msg, win::WPARAM wParam, win::LP
         Application().HandleException(this);
     }
     if (msg == win::WM_NCDESTROY && FHandle) {
-        win::RemoveProp(FHandle, ControlAtomName().c_str());
+        win::RemoveProp(FHandle, win::MAKEINTATOM(ControlAtom()));
         FHandle = nullptr;
         if (MouseControl() == this)
             MouseControl() = nullptr;

@@ -73,6 +73,8 @@ class TWinControl : public TControl {
     // The name of the window property that carries the control:
     // "ControlOfs" + module instance + thread id, each as 8 upper-case hex digits.
     static const std::string& ControlAtomName();
+    // That name as an atom, under which the property is set and found.
+    static win::ATOM ControlAtom();
 
 protected:
     virtual void CreateParams(TCreateParams& params);

@@ -8,6 +8,7 @@
 #include "framework/gui/ProgressBar.h"
 #include "framework/gui/StatusBar.h"
 #include "platform/kernel/Module.h"
+#include "platform/user/Atoms.h"
 #include "platform/user/controls/CommCtrl.h"
 #include "platform/user/controls/StandardControls.h"
 
@@ -43,6 +44,10 @@ TEST_F(ControlTest, EveryFrameworkWindowCarriesItsControlUnderTheControlOfsPrope
     for (TWinControl* control :
          std::initializer_list<TWinControl*>{&f, f.Button1, f.List1, f.Panel1}) {
         EXPECT_EQ(win::GetProp(control->Handle(), name.c_str()), control) << control->Name();
+        EXPECT_EQ(
+            win::GetProp(control->Handle(), win::MAKEINTATOM(win::GlobalFindAtom(name.c_str()))),
+            control)
+            << "the name is an atom";
         EXPECT_EQ(TWinControl::FindControl(control->Handle()), control);
     }
     win::HWND button = f.Button1->Handle();
