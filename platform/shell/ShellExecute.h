@@ -8,15 +8,12 @@
 // is waited for. The result is, as on Windows, a value above 32 on success,
 // else one of the SE_ERR_ codes.
 
+#include "platform/kernel/ShowCommands.h"
 #include "platform/shell/ShellTypes.h"
 
 #include <string_view>
 
 namespace win {
-
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOW = 5;
 
 constexpr int SE_ERR_FNF = 2;
 constexpr int SE_ERR_PNF = 3;

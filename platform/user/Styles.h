@@ -2,6 +2,7 @@
 // Window and class styles and the flag sets of the window-manager calls, with
 // their Windows values.
 
+#include "platform/kernel/ShowCommands.h"
 #include "platform/user/UserTypes.h"
 
 namespace win {
@@ -126,20 +127,6 @@ constexpr UINT SWP_ASYNCWINDOWPOS = 0x4000;
 constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
 constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
 constexpr UINT SWP_STATECHANGED = 0x8000;
-
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_NORMAL = 1;
-constexpr int SW_SHOWMINIMIZED = 2;
-constexpr int SW_SHOWMAXIMIZED = 3;
-constexpr int SW_MAXIMIZE = 3;
-constexpr int SW_SHOWNOACTIVATE = 4;
-constexpr int SW_SHOW = 5;
-constexpr int SW_MINIMIZE = 6;
-constexpr int SW_SHOWMINNOACTIVE = 7;
-constexpr int SW_SHOWNA = 8;
-constexpr int SW_RESTORE = 9;
-constexpr int SW_SHOWDEFAULT = 10;
 
 constexpr UINT WPF_RESTORETOMAXIMIZED = 0x0002;
 
