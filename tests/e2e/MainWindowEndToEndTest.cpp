@@ -9,7 +9,7 @@
 #include "app/Unit1.h"
 #include "platform/backend/headless/TestDisplay.h"
 #include "platform/user/WinUser.h"
-#include "tests/platform_backend/XvfbServer.h"
+#include "tests/support/XvfbServer.h"
 #include "tests/platform_shell/TempFolder.h"
 
 #include <chrono>

@@ -3,7 +3,7 @@
 // xclip reads and fills the clipboard, a plain window of another X client
 // takes the focus away.
 
-#include "XvfbServer.h"
+#include "tests/support/XvfbServer.h"
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/Imm.h"

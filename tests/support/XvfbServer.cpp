@@ -1,4 +1,4 @@
-#include "XvfbServer.h"
+#include "tests/support/XvfbServer.h"
 
 #include <X11/Xlib.h>
 #include <array>
