@@ -9,8 +9,8 @@
 #include "app/Unit1.h"
 #include "platform/backend/headless/TestDisplay.h"
 #include "platform/user/WinUser.h"
-#include "tests/support/XvfbServer.h"
 #include "tests/platform_shell/TempFolder.h"
+#include "tests/support/XvfbServer.h"
 
 #include <chrono>
 #include <csignal>
@@ -83,15 +83,20 @@ public:
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
     }
-    // Asked to end first; a program that does not within seconds is killed.
+    // A program a failed test leaves running is asked to end, then killed.
     ~ProgramRun() {
-        if (pid_ <= 0 || Ended())
-            return;
-        kill(pid_, SIGTERM);
-        if (!WaitFor([&] { return Ended(); }, 3s)) {
+        if (pid_ > 0 && !Terminate()) {
             kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
         }
+    }
+
+    // SIGTERM, as a session ending sends it; the exit status if the program
+    // ended within seconds.
+    std::optional<int> Terminate() {
+        if (pid_ > 0 && !Ended())
+            kill(pid_, SIGTERM);
+        return WaitFor([&] { return Ended(); }, 10s);
     }
 
     bool Started() const { return pid_ > 0; }
@@ -260,6 +265,8 @@ TEST_F(MainWindowEndToEnd, BrowseTheCatalogueAndRefuseASecondStart) {
     EXPECT_EQ(testing_support::ReadFile(root_ / "second.out"), "");
     EXPECT_EQ(MainWindows().size(), 1u);
     EXPECT_FALSE(first->Ended());
+
+    EXPECT_EQ(first->Terminate(), std::optional<int>(0)) << "SIGTERM closes the main window";
 }
 
 } // namespace

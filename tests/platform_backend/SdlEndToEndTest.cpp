@@ -3,7 +3,6 @@
 // xclip reads and fills the clipboard, a plain window of another X client
 // takes the focus away.
 
-#include "tests/support/XvfbServer.h"
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/user/Desktop.h"
 #include "platform/user/Imm.h"
@@ -12,9 +11,11 @@
 #include "platform/user/Rects.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/controls/StandardControls.h"
+#include "tests/support/XvfbServer.h"
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
@@ -405,6 +406,18 @@ TEST_F(SdlEndToEndTest, MovesAndResizesFromOutsideMoveOurWindowAndItsPopups) {
                                  std::to_string(list.bottom - list.top) + "+" +
                                  std::to_string(list.left) + "+" + std::to_string(list.top);
     EXPECT_NE(Run("xwininfo -root -children").find(geometry), std::string::npos) << geometry;
+}
+
+TEST_F(SdlEndToEndTest, TerminationSignalClosesTheWindowsNoOtherOwns) {
+    HWND main = CreateTopLevel("main", "Telvora main", RECT{100, 100, 420, 340});
+    HWND tool = CreateWindowEx(0, "SdlDemoWindow", "Telvora tool", WS_POPUP | WS_CAPTION, 450, 100,
+                               200, 150, main, nullptr, nullptr, nullptr);
+    ShowWindow(tool, SW_SHOWNOACTIVATE);
+    PumpFor(200);
+    raise(SIGTERM);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(main); }, 3000));
+    EXPECT_FALSE(IsWindow(tool)) << "owned windows go with their owner";
+    tops.clear();
 }
 
 TEST_F(SdlEndToEndTest, CompositionReachesTheFocusWindowAndTextInputFollowsFocus) {

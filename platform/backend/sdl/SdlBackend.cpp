@@ -364,6 +364,9 @@ void SdlBackend::Translate(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
         TranslateWindowEvent(event.window);
         break;
+    case SDL_QUIT:
+        CloseMainWindows();
+        break;
     default:
         break;
     }
@@ -397,6 +400,14 @@ void SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event) {
     default:
         break;
     }
+}
+
+// SDL turns SIGTERM and SIGINT into SDL_QUIT: the program is asked to end as
+// a user closing its windows would, so it may save its state first.
+void SdlBackend::CloseMainWindows() {
+    for (const auto& [hwnd, native] : windows_)
+        if (IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == nullptr)
+            PostMessage(hwnd, WM_CLOSE, 0, 0);
 }
 
 // Reports of our own moves come back too, possibly after a later move of ours:

@@ -5,7 +5,8 @@
 // are, SDL events turned into injected input, shapes through the X11 shape
 // extension, the clipboard through SDL. Keyboard focus given or taken by
 // others (a window manager, another program) moves our activation; their
-// moves and resizes move our windows.
+// moves and resizes move our windows. SIGTERM and SIGINT close the windows
+// that no other window owns.
 
 #include "platform/backend/sdl/SdlPointerGrab.h"
 #include "platform/backend/sdl/SdlTextInput.h"
@@ -51,6 +52,7 @@ private:
     void TranslateWindowEvent(const SDL_WindowEvent& event);
     void FollowDisplayFocus(HWND reported, bool gained);
     void FollowDisplayGeometry(HWND hwnd);
+    void CloseMainWindows();
     void ReturnFocusToActive();
     void PumpWhileGrabbed(DWORD timeout);
     POINT ScreenPoint(Uint32 windowId, int x, int y) const;
