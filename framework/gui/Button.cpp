@@ -53,7 +53,7 @@ void TButton::CreateParams(TCreateParams& params) {
 
 bool TButton::DialogKey(const TMessage& message) {
     if (message.Msg == CM_DIALOGCHAR)
-        return IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus();
+        return IsAccelFor(message, *this);
     const bool pressed = (message.WParam == win::VK_RETURN && FActive) ||
                          (message.WParam == win::VK_ESCAPE && FCancel);
     return pressed && !ModifierHeld(message.LParam) && CanFocus();

@@ -1,6 +1,7 @@
 #include "framework/gui/CheckBox.h"
 
 #include "framework/ClassBuilder.h"
+#include "framework/gui/DialogKeys.h"
 #include "platform/user/controls/StandardControls.h"
 
 namespace fw {
@@ -59,6 +60,15 @@ void TButtonControl::DestroyWnd() {
 void TButtonControl::WndProc(TMessage& message) {
     if (message.Msg == CN_COMMAND && (message.WParam >> 16) == win::BN_CLICKED) {
         Click();
+        return;
+    }
+    // "&X" focuses the control and toggles a check box or checks a radio
+    // button, as a click would (the window's click reports back as BN_CLICKED).
+    if (IsAccelFor(message, *this)) {
+        SetFocus();
+        if (Focused())
+            win::SendMessage(Handle(), win::BM_CLICK, 0, 0);
+        message.Result = 1;
         return;
     }
     TWinControl::WndProc(message);

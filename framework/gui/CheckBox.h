@@ -1,6 +1,7 @@
 #pragma once
 // Check boxes and radio buttons on the platform's Button class; Checked follows
-// the window's check state, and a user's toggle clicks the control.
+// the window's check state, and a user's toggle clicks the control; "&X" in
+// the caption focuses and toggles (checks) it like the button accelerators.
 
 #include "framework/gui/WinControl.h"
 

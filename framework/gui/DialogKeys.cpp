@@ -123,6 +123,11 @@ bool IsAccel(unsigned charCode, std::string_view caption) {
                       [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
 }
 
+bool IsAccelFor(const TMessage& message, TWinControl& control) {
+    return message.Msg == CM_DIALOGCHAR &&
+           IsAccel(static_cast<unsigned>(message.WParam), control.Caption()) && control.CanFocus();
+}
+
 std::vector<TWinControl*> TabOrderList(const TWinControl& container) {
     std::vector<TWinControl*> list;
     AppendTabOrder(container, list);

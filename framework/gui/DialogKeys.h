@@ -24,6 +24,9 @@ TWinControl* FocusedControl();
 // Whether caption marks charCode (a character, compared without case) as its
 // accelerator with "&"; "&&" stands for a plain "&".
 bool IsAccel(unsigned charCode, std::string_view caption);
+// Whether message is a CM_DIALOGCHAR for the "&X" accelerator in control's
+// caption and control can take the focus.
+bool IsAccelFor(const TMessage& message, TWinControl& control);
 
 // The window controls below container in tab order, depth first.
 std::vector<TWinControl*> TabOrderList(const TWinControl& container);

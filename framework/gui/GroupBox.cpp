@@ -62,7 +62,7 @@ void TGroupBox::Paint() {
 void TGroupBox::WndProc(TMessage& message) {
     switch (message.Msg) {
     case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus()) {
+        if (IsAccelFor(message, *this)) {
             SelectFirst(*this);
             message.Result = 1;
             return;

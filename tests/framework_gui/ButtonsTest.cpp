@@ -341,6 +341,34 @@ TEST_F(ButtonsTest, AcceleratorsClickButtonsAndFocusGroups) {
     EXPECT_TRUE(clicks.empty()) << "a disabled button has no accelerator";
 }
 
+TEST_F(ButtonsTest, AcceleratorsFocusAndToggleCheckBoxesAndCheckRadioButtons) {
+    TTestForm& f = Show();
+    f.Check1->SetCaption("选项(&X)");
+    radio->Buttons(2)->SetCaption("境外(&W)");
+    std::vector<std::string> checkClicks;
+    f.Check1->OnClick = [&](TObject*) { checkClicks.push_back("Check1"); };
+    f.Edit1->SetFocus();
+
+    Press('X', win::VK_MENU);
+    EXPECT_TRUE(f.Check1->Focused());
+    EXPECT_FALSE(f.Check1->Checked());
+    EXPECT_EQ(checkClicks, std::vector<std::string>{"Check1"});
+
+    f.Button1->SetFocus();
+    Type("x");
+    EXPECT_TRUE(f.Check1->Focused()) << "a button takes no characters";
+    EXPECT_TRUE(f.Check1->Checked());
+
+    Press('W', win::VK_MENU);
+    EXPECT_TRUE(radio->Buttons(2)->Focused());
+    EXPECT_EQ(CheckedButtons(*radio), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(radio->ItemIndex(), 2);
+
+    f.Check1->SetEnabled(false);
+    Press('X', win::VK_MENU);
+    EXPECT_TRUE(f.Check1->Checked()) << "a disabled check box has no accelerator";
+}
+
 TEST_F(ButtonsTest, AcceleratorMarks) {
     const struct {
         unsigned typed;
