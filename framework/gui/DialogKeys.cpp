@@ -1,5 +1,6 @@
 #include "framework/gui/DialogKeys.h"
 
+#include "framework/gui/Menus.h"
 #include "platform/kernel/Utf8Encoder.h"
 #include "platform/user/controls/StandardControls.h"
 
@@ -186,6 +187,9 @@ win::LRESULT ControlDialogKey(TWinControl& control, const TMessage& message) {
     switch (message.Msg) {
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN: {
+        // A menu shortcut wins over the dialog keys (an item on Tab or an arrow).
+        if (DispatchShortCut(control, message))
+            return 1;
         const win::LRESULT mask = WantedMask(message.WParam);
         if (mask == 0 || (DialogCode(control) & mask))
             return 0;

@@ -46,8 +46,9 @@ bool SelectFirst(TWinControl& container);
 // key message that the focused control or its form took.
 bool IsKeyMessage(const win::MSG& msg);
 
-// The focused control's share: CN_KEYDOWN/CN_SYSKEYDOWN and CN_CHAR/CN_SYSCHAR
-// turned into CM_DIALOGKEY and CM_DIALOGCHAR for its form. The result is the
+// The focused control's share: CN_KEYDOWN/CN_SYSKEYDOWN first tried as a menu
+// shortcut, then with CN_CHAR/CN_SYSCHAR turned into CM_DIALOGKEY and
+// CM_DIALOGCHAR for its form. The result is the
 // message's result.
 win::LRESULT ControlDialogKey(TWinControl& control, const TMessage& message);
 

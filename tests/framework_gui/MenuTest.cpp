@@ -223,6 +223,22 @@ TEST_F(MenuTest, KeyboardReachesItemsByAcceleratorAndShortCut) {
     EXPECT_TRUE(Events().empty());
 }
 
+TEST_F(MenuTest, ShortCutsComeBeforeTheDialogKeys) {
+    const struct {
+        const char* name;
+        int key;
+    } cases[] = {{"Tab", win::VK_TAB}, {"Down", win::VK_DOWN}, {"Enter", win::VK_RETURN}};
+    for (const auto& c : cases) {
+        Item("Open1").SetShortCut(ShortCut(c.key, {}));
+        form->events.clear();
+        form->Button1->SetFocus();
+        KeyPress(c.key);
+        Application().ProcessMessages();
+        EXPECT_EQ(Events(), std::vector<std::string>{"MenuItemClick Open1"}) << c.name;
+        EXPECT_TRUE(form->Button1->Focused()) << c.name;
+    }
+}
+
 TEST_F(MenuTest, CheckedAndRadioItemsFollowClicksAndCode) {
     TMenuItem& large = Item("Large1");
     TMenuItem& small = Item("Small1");
