@@ -309,7 +309,19 @@ TModalResult TForm::ShowModal() {
         throw EInvalidOperation("Cannot make a visible window modal");
     // The window active before goes back to being active afterwards.
     const win::HWND owner = win::GetActiveWindow();
-    FModal = true;
+    // Whatever escapes (an OnShow handler's exception), the form stops being
+    // modal and a release asked for meanwhile still happens.
+    struct ModalState {
+        TForm& form;
+        explicit ModalState(TForm& f) : form(f) { form.FModal = true; }
+        ~ModalState() {
+            form.FModal = false;
+            if (std::exchange(form.FReleaseAfterModal, false))
+                form.Release();
+        }
+        ModalState(const ModalState&) = delete;
+        ModalState& operator=(const ModalState&) = delete;
+    } modalState(*this);
     FModalResult = mrNone;
     Show();
     win::ModalLoop loop;
@@ -321,12 +333,9 @@ TModalResult TForm::ShowModal() {
     loop.preTranslate = [](const win::MSG& msg) { return IsKeyMessage(msg); };
     loop.idle = [] { Application().FreeReleasedForms(); };
     // A quit message ends the loop too, posted again for the application's loop.
-    win::RunModalLoop(
-        loop, [this] { return FModalResult != mrNone || Application().Terminated(); });
-    FModal = false;
+    win::RunModalLoop(loop,
+                      [this] { return FModalResult != mrNone || Application().Terminated(); });
     Hide();
-    if (std::exchange(FReleaseAfterModal, false))
-        Release();
     return FModalResult;
 }
 

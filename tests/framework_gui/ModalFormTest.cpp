@@ -122,6 +122,14 @@ TEST_F(ModalFormTest, AnExceptionInsideShowsTheErrorBoxAndTheLoopGoesOn) {
     ExpectOwnerBack();
 }
 
+TEST_F(ModalFormTest, AnExceptionEscapingShowModalLeavesTheFormNoLongerModal) {
+    dialog->OnShow = [](TObject*) { throw Exception("节目表读取失败"); };
+    EXPECT_THROW(dialog->ShowModal(), Exception);
+    dialog->OnShow = nullptr;
+    dialog->Close();
+    EXPECT_FALSE(dialog->Visible()) << "closed as a modeless form";
+}
+
 TEST_F(ModalFormTest, AVisibleFormCannotBeMadeModal) {
     dialog->Show();
     EXPECT_THROW(dialog->ShowModal(), EInvalidOperation);
