@@ -4,6 +4,7 @@
 #include "framework/gui/DialogKeys.h"
 #include "framework/gui/Form.h"
 #include "platform/user/WinUser.h"
+#include "platform/user/menus/Mdi.h"
 
 #include <algorithm>
 
@@ -18,6 +19,14 @@ int WindowMessageBox(const std::string& text, const std::string& caption, unsign
 TMessageBoxFunction& MessageBoxFunction() {
     static TMessageBoxFunction function = WindowMessageBox;
     return function;
+}
+
+// Ctrl+F6 / Ctrl+Tab (next child) and Ctrl+F4 (close it) in the active MDI
+// frame go to its client before any control sees them.
+bool IsMdiKeyMessage(win::MSG& msg) {
+    auto* frame = dynamic_cast<TForm*>(TWinControl::FindControl(win::GetActiveWindow()));
+    return frame && frame->FormStyle() == TFormStyle::fsMDIForm && frame->ClientHandle() &&
+           win::TranslateMDISysAccel(frame->ClientHandle(), &msg);
 }
 
 } // namespace
@@ -88,7 +97,7 @@ bool TApplication::ProcessMessage() {
         return true;
     }
     // Keys go to the focused control (and its form's dialog keys) before the window.
-    if (!IsKeyMessage(msg)) {
+    if (!IsMdiKeyMessage(msg) && !IsKeyMessage(msg)) {
         win::TranslateMessage(&msg);
         win::DispatchMessage(&msg);
     }

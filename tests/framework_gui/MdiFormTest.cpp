@@ -7,6 +7,7 @@
 #include "framework/gui/Screen.h"
 #include "framework/gui/StatusBar.h"
 #include "framework/gui/TrackBar.h"
+#include "platform/user/Input.h"
 #include "platform/user/menus/Mdi.h"
 
 namespace fw::test {
@@ -93,6 +94,22 @@ TEST_F(MdiFormTest, ActivationByNextPreviousAndByClick) {
     display->Click(point);
     EXPECT_EQ(frame->ActiveMDIChild(), children[0]);
     EXPECT_EQ(frame->MDIChildren(0), children[0]);
+}
+
+TEST_F(MdiFormTest, CtrlF6ActivatesTheNextChildAndCtrlF4ClosesIt) {
+    ASSERT_EQ(win::GetActiveWindow(), frame->Handle());
+    auto ctrlKey = [](int key) {
+        win::InjectKey(win::VK_CONTROL, win::KeyTransition::Down);
+        win::InjectKey(key, win::KeyTransition::Down);
+        win::InjectKey(key, win::KeyTransition::Up);
+        win::InjectKey(win::VK_CONTROL, win::KeyTransition::Up);
+        Application().ProcessMessages();
+    };
+    ctrlKey(0x75); // F6
+    EXPECT_EQ(frame->ActiveMDIChild(), children[0]);
+    ctrlKey(win::VK_F4);
+    EXPECT_EQ(frame->MDIChildCount(), 1);
+    EXPECT_EQ(frame->ActiveMDIChild(), children[1]);
 }
 
 TEST_F(MdiFormTest, CascadeStepsTheChildrenWithTheActiveInFront) {
