@@ -22,12 +22,6 @@
 #include <map>
 #include <thread>
 
-// The system's D-Bus library, loaded by SDL, keeps a buffer for the life of
-// the process; it is not ours to free.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdbus-1.so\n";
-}
-
 namespace win::test {
 namespace {
 

@@ -16,6 +16,24 @@
 #include <stdexcept>
 #include <vector>
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TELVORA_LEAK_CHECKED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define TELVORA_LEAK_CHECKED 1
+#endif
+
+#ifdef TELVORA_LEAK_CHECKED
+// In leak-checked builds: the system's D-Bus library, which SDL loads for
+// input methods, keeps a buffer for the life of the process; it is not ours
+// to free, and every program on this backend would report it.
+extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1.so\n";
+}
+#endif
+
 namespace win::sdl {
 
 namespace {
