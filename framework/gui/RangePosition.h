@@ -1,6 +1,7 @@
 #pragma once
-// What the range controls (track bar, up-down) share about their position: read
-// from the window while there is one, else the stored value held to the range.
+// What the range controls (track bar, up-down) share: their position, read from
+// the window while there is one, else the stored value held to the range; and
+// their box turning with their orientation.
 
 #include "framework/gui/WinControl.h"
 
@@ -20,6 +21,13 @@ inline int StoredPosition(const TComponent& control, int position, int low, int 
     if (control.ComponentState().Contains(TComponentStateItem::csLoading))
         return position;
     return std::clamp(position, low, std::max(low, high));
+}
+
+// Turning a range control turns its box with it (width and height swap), except
+// while a definition is read: the definition gives both.
+inline void TurnBox(TControl& control) {
+    if (!control.ComponentState().Contains(TComponentStateItem::csLoading))
+        control.SetBounds(control.Left(), control.Top(), control.Height(), control.Width());
 }
 
 } // namespace fw

@@ -136,9 +136,7 @@ void TTrackBar::SetOrientation(TTrackBarOrientation orientation) {
     if (orientation == FOrientation)
         return;
     FOrientation = orientation;
-    // Turning the bar turns its box with it, except while a definition gives both.
-    if (!ComponentState().Contains(TComponentStateItem::csLoading))
-        SetBounds(Left(), Top(), Height(), Width());
+    TurnBox(*this);
     RecreateWnd();
 }
 

@@ -138,8 +138,7 @@ void TUpDown::SetOrientation(TUDOrientation orientation) {
     if (orientation == FOrientation)
         return;
     FOrientation = orientation;
-    if (!ComponentState().Contains(TComponentStateItem::csLoading))
-        SetBounds(Left(), Top(), Height(), Width());
+    TurnBox(*this);
     RecreateWnd();
 }
 
