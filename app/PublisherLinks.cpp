@@ -5,7 +5,6 @@
 namespace {
 
 constexpr std::string_view kPublisherHost = TELVORA_PUBLISHER_HOST;
-constexpr std::string_view kPackageUrl = TELVORA_PACKAGE_URL;
 
 std::string LinkOnPublisherHost(std::string_view pathAndQuery, std::string_view versionText) {
     std::string link = "http://";
@@ -23,10 +22,6 @@ std::string OfficialSiteLink(std::string_view versionText) {
 
 std::string OnlineVersionLink(std::string_view versionText) {
     return LinkOnPublisherHost("/Data/Telvora/?qq=orvo", versionText);
-}
-
-std::string_view PackageUrl() {
-    return kPackageUrl;
 }
 
 void OpenLink(win::HWND owner, const std::string& link) {

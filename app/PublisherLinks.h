@@ -1,7 +1,7 @@
 #pragma once
-// The publisher's addresses: the two web links, each a fixed prefix followed
-// directly by the version text, and the data package's address. The hosts are
-// set when the program is built (TELVORA_PUBLISHER_HOST, TELVORA_PACKAGE_URL).
+// The publisher's web links, each a fixed prefix followed directly by the
+// version text. The host is set when the program is built
+// (TELVORA_PUBLISHER_HOST).
 
 #include "platform/shell/ShellTypes.h"
 
@@ -10,7 +10,6 @@
 
 std::string OfficialSiteLink(std::string_view versionText);
 std::string OnlineVersionLink(std::string_view versionText);
-std::string_view PackageUrl();
 
 // Asks the desktop to open the link in the user's browser, owned by owner. Not
 // waited for, and a failure is not the caller's concern.

@@ -1,17 +1,28 @@
 #include "app/Unit1.h"
 
 #include "app/ApplicationFolders.h"
+#include "app/CatalogueSwap.h"
+#include "app/PackageDownload.h"
 #include "app/PublisherLinks.h"
 #include "app/StartMode.h"
+#include "app/UpdateAddresses.h"
 #include "app/Unit_Shortcuts.h"
 #include "app/res.h"
+#include "archive/Unit_sevenzip.h"
 #include "catalogue/ChannelBrowser.h"
 #include "catalogue/function_module.h"
 #include "framework/ClassBuilder.h"
+#include "framework/ClassRegistry.h"
 #include "framework/FileNames.h"
 #include "framework/gui/Application.h"
+#include "platform/kernel/SystemMessage.h"
+#include "platform/shell/Internet.h"
+#include "platform/shell/ShellExecute.h"
 
+#include <chrono>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +34,27 @@ TProgramStart& CurrentProgramStart() {
 // The desktop shortcut's name, and the folder code that means the user's desktop.
 constexpr std::string_view kShortcutName = "Telvora";
 constexpr std::int32_t kDesktopFolderCode = -1;
+
+// The pause between extracting and reloading, kept from the original road.
+constexpr auto kSettlePause = std::chrono::milliseconds(100);
+
+bool IsRegularFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The window's components that live outside the framework's standard set.
+void RegisterUnitClasses() {
+    fw::RegisterClass(TNetHTTP::StaticClass());
+    fw::RegisterClass(TNetAntiFreeze::StaticClass());
+}
+
+std::tm LocalTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return local;
+}
 
 } // namespace
 
@@ -55,6 +87,8 @@ const fw::TClassInfo& TForm1::StaticClass() {
             .Field("Button_R", &TForm1::Button_R)
             .Field("Edit_Ver", &TForm1::Edit_Ver)
             .Field("Button2", &TForm1::Button2)
+            .Field("NetHTTP1", &TForm1::NetHTTP1)
+            .Field("NetAntiFreeze1", &TForm1::NetAntiFreeze1)
             .Field("Timer_Load", &TForm1::Timer_Load)
             .Field("Timer1", &TForm1::Timer1)
             .Method("FormCreate", &TForm1::FormCreate)
@@ -65,11 +99,22 @@ const fw::TClassInfo& TForm1::StaticClass() {
             .Method("LoadDataClick", &TForm1::LoadDataClick)
             .Method("ComboBox_ClassChange", &TForm1::ComboBox_ClassChange)
             .Method("TVListClick", &TForm1::TVListClick)
+            .Method("Button_RClick", &TForm1::Button_RClick)
+            .Method("Timer1Timer", &TForm1::Timer1Timer)
+            .Method("Button_UpDateClick", &TForm1::Button_UpDateClick)
+            .Method("Button_DownloadClick", &TForm1::Button_DownloadClick)
+            .Method("NetHTTP1WorkBegin", &TForm1::NetHTTP1WorkBegin)
+            .Method("NetHTTP1Work", &TForm1::NetHTTP1Work)
+            .Method("NetHTTP1WorkEnd", &TForm1::NetHTTP1WorkEnd)
+            .Method("Timer_LoadTimer", &TForm1::Timer_LoadTimer)
+            .Method("Button_URARClick", &TForm1::Button_URARClick)
             .Build();
     return info;
 }
 
-TForm1::TForm1(fw::TComponent* owner) : fw::TForm(owner) {}
+TForm1::TForm1(fw::TComponent* owner) : fw::TForm(owner) {
+    RegisterUnitClasses();
+}
 
 void TForm1::SetProgramStart(TProgramStart start) {
     CurrentProgramStart() = std::move(start);
@@ -86,7 +131,11 @@ void TForm1::FormCreate(fw::TObject*) {
     FApplicationFolder = start.ApplicationFolder.empty()
                              ? ApplicationFolderFor(start.ProgramPath)
                              : fw::IncludeTrailingPathDelimiter(start.ApplicationFolder);
+    FProgramPath = start.ProgramPath;
     SetCaption(Caption() + Edit_Ver->Text());
+    const TUpdateAddresses addresses = UpdateAddresses();
+    Edit_Url->SetText(addresses.PackageUrl);
+    FProbeUrl = addresses.ProbeUrl;
     // An existing folder stays as it is; a folder that cannot be made shows
     // later as an empty catalogue.
     ::mkdir(WorkingFolderOf(FApplicationFolder).c_str(), 0755);
@@ -101,6 +150,7 @@ void TForm1::FormCreate(fw::TObject*) {
     for (int request = 0; request < mode.UpdateRequests; ++request) {
         ReportStatus(kUpdatePendingStatus);
         Timer1->SetEnabled(true);
+        FUpdateStep = TUpdateStep::Waiting;
     }
 }
 
@@ -156,6 +206,9 @@ void TForm1::LoadDataClick(fw::TObject*) {
         const std::string status = catalogue::ScanListingFolder(
             folder, {*TVList->Items(), *TVFilepathList->Items(), *filepathList->Items()});
         SB->Panels()->Items(0)->SetText(status);
+        if (TVList->Items()->Count() == 0 &&
+            !catalogue::HoldsAnyChannel(WorkingFolderOf(FApplicationFolder)))
+            ReportStatus(kNoCatalogueStatus);
     } catch (...) {
     }
 }
@@ -171,4 +224,174 @@ void TForm1::TVListClick(fw::TObject*) {
             *TVList->Items(), *TVFilepathList->Items(), TVList->ItemIndex()));
     } catch (...) {
     }
+}
+
+std::string TForm1::SavePath() const {
+    return WorkingFolderOf(FApplicationFolder) + Edit_SaveFile->Text();
+}
+
+// Only the old package goes: the catalogue stays until a new one is swapped in.
+// The quit is asked for only once the new instance is on its way.
+void TForm1::Button_RClick(fw::TObject*) {
+    if (FUpdateStep != TUpdateStep::Idle)
+        return;
+    ::unlink(SavePath().c_str());
+    ::mkdir(WorkingFolderOf(FApplicationFolder).c_str(), 0755);
+    const auto result = reinterpret_cast<std::intptr_t>(
+        win::ShellExecute(Handle(), "OPEN", FProgramPath, "-up", "", win::SW_SHOWNORMAL));
+    if (result <= 32) {
+        ReportRestartFailure(result);
+        return;
+    }
+    fw::Application().Terminate();
+}
+
+void TForm1::ReportRestartFailure(std::intptr_t shellResult) {
+    ReportStatus("程序重启失败: " + win::ShellExecuteErrorText(static_cast<int>(shellResult)));
+}
+
+void TForm1::Timer1Timer(fw::TObject*) {
+    Timer1->SetEnabled(false);
+    Button_UpDate->Click();
+}
+
+void TForm1::Button_UpDateClick(fw::TObject*) {
+    if (!IsOnline()) {
+        fw::Application().MessageBox("暂无网络请稍候更新.", fw::Application().Title(), fw::MB_OK);
+        FailUpdate();
+        return;
+    }
+    Button_Download->Click();
+}
+
+// The download reports its own errors in the standard error box, then the
+// update ends as every failed update ends. An exit asked for meanwhile aborts
+// the transfer silently.
+void TForm1::Button_DownloadClick(fw::TObject*) {
+    if (FUpdateStep == TUpdateStep::Downloading || FUpdateStep == TUpdateStep::Unpacking)
+        return;
+    FUpdateStep = TUpdateStep::Downloading;
+    bool saved = false;
+    try {
+        saved = DownloadAndSavePackage();
+    } catch (...) {
+        if (fw::Application().Terminated())
+            return;
+        fw::Application().HandleException(this);
+    }
+    if (fw::Application().Terminated())
+        return;
+    if (!saved) {
+        FailUpdate();
+        return;
+    }
+    FUpdateStep = TUpdateStep::Unpacking;
+    Timer_Load->SetEnabled(true);
+}
+
+bool TForm1::DownloadAndSavePackage() {
+    fw::Application().ProcessMessages();
+    if (!CanReachProbeSite()) {
+        if (!fw::Application().Terminated())
+            ReportStatus("网络未连接!");
+        return false;
+    }
+    const std::string savePath = SavePath();
+    if (IsRegularFile(savePath)) {
+        ReportStatus("您要下载的文件已经存在!");
+        return false;
+    }
+    fw::TMemoryStream buffer;
+    fw::Application().ProcessMessages();
+    NetHTTP1->SetHandleRedirects(true);
+    FTransferred = 0;
+    NetHTTP1->Get(PackageRequestAddress(Edit_Url->Text(), LocalTimeNow()), buffer);
+    CheckWholePackage(buffer, NetHTTP1->Response().ContentLength());
+    SavePackage(buffer, savePath);
+    return true;
+}
+
+void TForm1::NetHTTP1WorkBegin(fw::TObject*, TWorkMode, std::int64_t AWorkCountMax) {
+    FTransferred = 0;
+    ProgressBar1->SetMax(static_cast<std::int32_t>(static_cast<std::uint32_t>(AWorkCountMax)));
+    ReportStatus("正在下载数据包...");
+}
+
+void TForm1::NetHTTP1Work(fw::TObject*, TWorkMode, std::int64_t AWorkCount) {
+    FTransferred = AWorkCount;
+    ProgressBar1->SetPosition(static_cast<std::int32_t>(static_cast<std::uint32_t>(AWorkCount)));
+}
+
+// Redirect and error bodies end transfers too; only the package's own, whole
+// transfer is reported as done.
+void TForm1::NetHTTP1WorkEnd(fw::TObject*, TWorkMode) {
+    const TNetHTTPResponse& reply = NetHTTP1->Response();
+    const int code = reply.ResponseCode();
+    const bool redirect = !reply.Location().empty() && code != 201;
+    const bool whole = FTransferred > 0 &&
+                       (!reply.HasContentLength() || FTransferred == reply.ContentLength());
+    if (code / 100 == 2 && !redirect && whole)
+        ReportStatus("数据包下载完成.");
+}
+
+void TForm1::Timer_LoadTimer(fw::TObject*) {
+    Timer_Load->SetEnabled(false);
+    Button_URAR->Click();
+}
+
+// The package fills a staging folder that is then swapped in: any failure
+// leaves the old catalogue complete, and a package that would not unpack is
+// discarded.
+void TForm1::Button_URARClick(fw::TObject*) {
+    const std::string package = SavePath();
+    try {
+        ReportStatus("正在释放文件.");
+        fw::Application().ProcessMessages();
+        const std::string library = ArchiveLibraryPathOf(FApplicationFolder);
+        ReplaceCatalogue(FApplicationFolder, Edit_SaveFile->Text(),
+                         [&](const std::string& staging) {
+                             const auto reader =
+                                 archive::CreateInArchive(archive::ZipHandlerClassId, library);
+                             reader->OpenFile(package);
+                             reader->ExtractTo(staging);
+                         });
+    } catch (...) {
+        ::unlink(package.c_str());
+        FailUpdate();
+        return;
+    }
+    FUpdateStep = TUpdateStep::Idle;
+    try {
+        std::this_thread::sleep_for(kSettlePause);
+        fw::Application().ProcessMessages();
+        LoadData->Click();
+        ReportStatus("数据更新完成.");
+        fw::Application().ProcessMessages();
+    } catch (...) {
+    }
+}
+
+// The messages of the step that failed stay in the view above the verdict.
+void TForm1::FailUpdate() {
+    FUpdateStep = TUpdateStep::Idle;
+    try {
+        const std::string log = TVListBox->Text();
+        LoadData->Click();
+        TVListBox->SetText(log);
+        ReportStatus(kUpdateFailedStatus);
+    } catch (...) {
+    }
+}
+
+bool TForm1::IsOnline() {
+    win::DWORD flags = 0;
+    return win::InternetGetConnectedState(&flags, 0) != win::FALSE;
+}
+
+bool TForm1::CanReachProbeSite() {
+    // An exit asked for while the probe runs ends the wait.
+    return win::ProbeConnection(FProbeUrl, win::kConnectionProbeTimeLimitMs, [] {
+               fw::Application().ProcessMessages();
+               return !fw::Application().Terminated();
+           }) != win::FALSE;
 }

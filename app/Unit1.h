@@ -14,6 +14,8 @@
 #include "framework/gui/ProgressBar.h"
 #include "framework/gui/StatusBar.h"
 #include "framework/gui/Timer.h"
+#include "http/NetAntiFreeze.h"
+#include "http/NetHTTP.h"
 
 #include <string>
 #include <vector>
@@ -34,6 +36,10 @@ struct TProgramStart {
 
 // The status text an update start shows.
 inline constexpr std::string_view kUpdatePendingStatus = "请稍后正在更新数据.";
+// The last status report of an update that failed after the restart.
+inline constexpr std::string_view kUpdateFailedStatus = "更新失败，原有节目单已保留。";
+// Added after the count text when the whole working folder holds no channel.
+inline constexpr std::string_view kNoCatalogueStatus = "暂无节目单，请点击“更新电视节目”下载。";
 
 class TForm1 : public fw::TForm {
     FW_CLASS(TForm1, fw::TForm)
@@ -76,6 +82,8 @@ class TForm1 : public fw::TForm {
     fw::TButton* Button_R = nullptr;
     fw::TEdit* Edit_Ver = nullptr;
     fw::TButton* Button2 = nullptr;
+    TNetHTTP* NetHTTP1 = nullptr;
+    TNetAntiFreeze* NetAntiFreeze1 = nullptr;
     fw::TTimer* Timer_Load = nullptr;
     fw::TTimer* Timer1 = nullptr;
 
@@ -87,12 +95,46 @@ class TForm1 : public fw::TForm {
     void LoadDataClick(fw::TObject* Sender);
     void ComboBox_ClassChange(fw::TObject* Sender);
     void TVListClick(fw::TObject* Sender);
+    void Button_RClick(fw::TObject* Sender);
+    void Timer1Timer(fw::TObject* Sender);
+    void Button_UpDateClick(fw::TObject* Sender);
+    void Button_DownloadClick(fw::TObject* Sender);
+    void NetHTTP1WorkBegin(fw::TObject* ASender, TWorkMode AWorkMode, std::int64_t AWorkCountMax);
+    void NetHTTP1Work(fw::TObject* ASender, TWorkMode AWorkMode, std::int64_t AWorkCount);
+    void NetHTTP1WorkEnd(fw::TObject* ASender, TWorkMode AWorkMode);
+    void Timer_LoadTimer(fw::TObject* Sender);
+    void Button_URARClick(fw::TObject* Sender);
+
+    // The connectivity probes of the update: a network interface is up; a real
+    // connection to the probe address can be made (the window keeps painting
+    // while it is tried).
+    bool IsOnline();
+    bool CanReachProbeSite();
+
+    // The address CanReachProbeSite connects to.
+    const std::string& ProbeUrl() const { return FProbeUrl; }
 
 private:
+    // Where an update stands; a step that finds the update busy elsewhere does
+    // nothing, so one update runs at a time.
+    enum class TUpdateStep { Idle, Waiting, Downloading, Unpacking };
+
+    // The download step's work after the checks; false when it stopped with a
+    // status report.
+    bool DownloadAndSavePackage();
+    // Reloads the list and reports that the old catalogue stayed.
+    void FailUpdate();
+    std::string SavePath() const;
+    void ReportRestartFailure(std::intptr_t shellResult);
     // The start mode's steps; false when writing the 7-Zip library failed (the
     // error box has been shown).
     bool WriteArchiveLibrary();
     void StartNormally(const TProgramStart& start);
 
     std::string FApplicationFolder;
+    std::string FProgramPath;
+    std::string FProbeUrl;
+    TUpdateStep FUpdateStep = TUpdateStep::Idle;
+    // The count of the package's own transfer so far: only its end reports.
+    std::int64_t FTransferred = 0;
 };

@@ -98,6 +98,12 @@ std::string ChannelCountText(int count) {
 
 // The shell's delete takes a list of paths ended by an extra NUL; with no
 // confirmation and no progress window, and not into a recycle bin.
+bool HoldsAnyChannel(std::string_view root) {
+    fw::TStringList names, paths, folders;
+    ScanListingFolder(root, {names, paths, folders});
+    return names.Count() > 0;
+}
+
 bool DeleteFolder(const std::string& path) {
     std::string from = path;
     from += '\0';

@@ -29,6 +29,9 @@ struct TListingLists {
 // text, which counts the entries of TVList; the caller shows it.
 std::string ScanListingFolder(std::string_view root, const TListingLists& lists);
 
+// Whether a scan of root would list at least one channel.
+bool HoldsAnyChannel(std::string_view root);
+
 // "共N个频道 " followed by the welcome notice and a blank.
 std::string ChannelCountText(int count);
 

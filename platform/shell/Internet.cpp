@@ -3,6 +3,7 @@
 #include "platform/kernel/SystemMessage.h"
 #include "platform/shell/ProbeAddress.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <chrono>
 #include <condition_variable>
@@ -23,6 +24,9 @@ namespace win {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Short enough that a window waiting on the probe repaints without visible lag.
+constexpr auto kProbeSlice = std::chrono::milliseconds(30);
 
 bool IsLinkLocal(const sockaddr* address) {
     if (address->sa_family == AF_INET) {
@@ -107,7 +111,8 @@ BOOL InternetGetConnectedState(DWORD* flags, DWORD) {
     return connected ? TRUE : FALSE;
 }
 
-BOOL ProbeConnection(std::string_view url, DWORD milliseconds) {
+BOOL ProbeConnection(std::string_view url, DWORD milliseconds,
+                     const std::function<bool()>& betweenSlices) {
     std::optional<ProbeAddress> target = ParseProbeAddress(url);
     if (!target) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -127,7 +132,19 @@ BOOL ProbeConnection(std::string_view url, DWORD milliseconds) {
         return FALSE;
     }
     std::unique_lock lock(outcome->mutex);
-    outcome->finished.wait_until(lock, deadline, [&] { return outcome->done; });
+    if (betweenSlices) {
+        while (!outcome->finished.wait_until(lock, std::min(deadline, Clock::now() + kProbeSlice),
+                                             [&] { return outcome->done; }) &&
+               Clock::now() < deadline) {
+            lock.unlock();
+            const bool keepWaiting = betweenSlices();
+            lock.lock();
+            if (!keepWaiting)
+                return FALSE;
+        }
+    } else {
+        outcome->finished.wait_until(lock, deadline, [&] { return outcome->done; });
+    }
     if (!outcome->done) {
         SetLastError(ERROR_TIMEOUT);
     }

@@ -13,6 +13,7 @@
 
 #include "platform/kernel/WinTypes.h"
 
+#include <functional>
 #include <string_view>
 
 namespace win {
@@ -27,7 +28,12 @@ constexpr DWORD kConnectionProbeTimeLimitMs = 5000;
 BOOL InternetGetConnectedState(DWORD* flags, DWORD reserved);
 BOOL InternetCheckConnection(const char* url, DWORD flags, DWORD reserved);
 
-// The probe with a time limit of the caller's choosing.
-BOOL ProbeConnection(std::string_view url, DWORD milliseconds);
+// The probe with a time limit of the caller's choosing. The attempt runs on a
+// thread of its own; with betweenSlices the caller's thread waits for it in
+// short slices and calls betweenSlices after each one (a GUI thread turns its
+// message pump there, so its windows keep painting); when that returns false
+// the caller stops waiting and the probe reads as failed.
+BOOL ProbeConnection(std::string_view url, DWORD milliseconds,
+                     const std::function<bool()>& betweenSlices = {});
 
 } // namespace win

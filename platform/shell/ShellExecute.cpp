@@ -72,6 +72,21 @@ HINSTANCE StartProgram(const std::string& program, std::string_view parameters,
     return Result(error == 0 ? kSuccess : ShellErrorFromErrno(error));
 }
 
+// Verbs compare without regard to case, as the Windows shell compares them.
+bool IsOpenVerb(std::string_view operation) {
+    constexpr std::string_view open = "open";
+    if (operation.empty())
+        return true;
+    if (operation.size() != open.size())
+        return false;
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        const char c = operation[i];
+        if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != open[i])
+            return false;
+    }
+    return true;
+}
+
 bool IsDirectory(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -81,7 +96,7 @@ bool IsDirectory(const std::string& path) {
 
 HINSTANCE ShellExecute(HWND, std::string_view operation, std::string_view file,
                        std::string_view parameters, std::string_view directory, INT) {
-    if (!operation.empty() && operation != "open") {
+    if (!IsOpenVerb(operation)) {
         return Result(SE_ERR_NOASSOC);
     }
     if (file.empty()) {
@@ -107,6 +122,23 @@ HINSTANCE ShellExecute(HWND, std::string_view operation, std::string_view file,
                             folder);
     }
     return OpenWithDesktop(target);
+}
+
+std::string ShellExecuteErrorText(int result) {
+    switch (result) {
+    case SE_ERR_FNF:
+        return "The system cannot find the file specified";
+    case SE_ERR_PNF:
+        return "The system cannot find the path specified";
+    case SE_ERR_ACCESSDENIED:
+        return "Access is denied";
+    case SE_ERR_OOM:
+        return "Not enough memory resources are available to process this command";
+    case SE_ERR_NOASSOC:
+        return "No application is associated with the specified file for this operation";
+    default:
+        return "Error " + std::to_string(result);
+    }
 }
 
 } // namespace win

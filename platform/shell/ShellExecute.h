@@ -1,5 +1,6 @@
 #pragma once
-// ShellExecute for the "open" verb (an empty verb means "open").
+// ShellExecute for the "open" verb (an empty verb means "open"; the verb is
+// compared without regard to case, "OPEN" included).
 //
 // A URL (a scheme of two or more letters before ':') or a file that is not
 // executable is opened with xdg-open, the desktop's own handler, detached; an
@@ -11,6 +12,7 @@
 #include "platform/kernel/ShowCommands.h"
 #include "platform/shell/ShellTypes.h"
 
+#include <string>
 #include <string_view>
 
 namespace win {
@@ -23,5 +25,8 @@ constexpr int SE_ERR_NOASSOC = 31;
 
 HINSTANCE ShellExecute(HWND owner, std::string_view operation, std::string_view file,
                        std::string_view parameters, std::string_view directory, INT showCommand);
+
+// The shell's reason for a failed ShellExecute, as a one-line text.
+std::string ShellExecuteErrorText(int result);
 
 } // namespace win

@@ -9,7 +9,8 @@ namespace fs = std::filesystem;
 MainWindowTest::MainWindowTest()
     : home_("HOME", (root_ / "home").string()),
       config_("XDG_CONFIG_HOME", (root_ / "home" / ".config").string()),
-      noBus_("DBUS_SESSION_BUS_ADDRESS", "") {
+      noBus_("DBUS_SESSION_BUS_ADDRESS", ""), noPackageUrl_("TELVORA_PACKAGE_URL", ""),
+      noProbeUrl_("TELVORA_PROBE_URL", "") {
     fs::create_directories(Desktop());
     fs::create_directories(ApplicationFolder());
     testing_support::WriteFile(Program(), "program");

@@ -50,6 +50,8 @@ private:
     testing_support::ScopedEnvironment home_;
     testing_support::ScopedEnvironment config_;
     testing_support::ScopedEnvironment noBus_;
+    testing_support::ScopedEnvironment noPackageUrl_;
+    testing_support::ScopedEnvironment noProbeUrl_;
     fw::TMessageBoxFunction previousBox_;
 };
 

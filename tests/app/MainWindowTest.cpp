@@ -103,9 +103,20 @@ TEST_F(MainWindowTest, NormalStartWithoutCatalogueMakesTheFolderAndStillWritesTh
     TForm1& f = Start({});
     EXPECT_TRUE(fs::is_directory(ApplicationFolder() / "ORVOListTemp"));
     EXPECT_EQ(f.TVList->Items()->Count(), 0);
-    EXPECT_EQ(f.SB->Panels()->Items(0)->Text(), catalogue::ChannelCountText(0));
+    // The count text, then the way to get data.
+    EXPECT_EQ(f.SB->Panels()->Items(0)->Text(), kNoCatalogueStatus);
+    EXPECT_EQ(Lines(*f.TVListBox->Lines()), std::vector<std::string>{std::string(kNoCatalogueStatus)});
     const std::string entry = ReadFile(Desktop() / "Telvora.desktop");
     EXPECT_NE(entry.find("Exec=\"" + Program() + "\"\n"), std::string::npos) << entry;
+}
+
+// An empty category of a filled catalogue is no reason to point at the update.
+TEST_F(MainWindowTest, EmptyCategoryOfAFilledCatalogueShowsOnlyTheCount) {
+    WriteCatalogueFile("地方频道/shandong山东卫视.txt", "20:00 山东新闻\n");
+    TForm1& f = Start({});
+    EXPECT_EQ(f.TVList->Items()->Count(), 0);
+    EXPECT_EQ(f.SB->Panels()->Items(0)->Text(), catalogue::ChannelCountText(0));
+    EXPECT_EQ(f.TVListBox->Lines()->Count(), 0);
 }
 
 // Something in the way of the library file: the standard error box, then the

@@ -23,9 +23,4 @@ TEST(PublisherLinks, PrefixFollowedDirectlyByTheVersionText) {
     }
 }
 
-TEST(PublisherLinks, PackageAddressIsTheConfiguredOne) {
-    EXPECT_EQ(PackageUrl(), TELVORA_PACKAGE_URL);
-    EXPECT_TRUE(PackageUrl().ends_with("/download/showtime.zip"));
-}
-
 } // namespace

@@ -110,6 +110,24 @@ TEST(Probe, ClosedPortsAndBadAddressesAreFalse) {
     EXPECT_FALSE(InternetCheckConnection(nullptr, FLAG_ICC_FORCE_CONNECTION, 0));
 }
 
+TEST(Probe, TheCallerTurnsBetweenSlicesWhileItWaits) {
+    // A listener whose queue is full leaves the attempt waiting its whole limit.
+    LoopbackSocket listener(AF_INET, 0);
+    ASSERT_TRUE(listener.ok());
+    const std::string url = "http://127.0.0.1:" + listener.port() + "/";
+    for (int answered = 0; answered < 16 && ProbeConnection(url, 300); ++answered) {
+    }
+    int turns = 0;
+    EXPECT_FALSE(ProbeConnection(url, 300, [&turns] { return ++turns > 0; }));
+    EXPECT_GE(turns, 2) << "the waiting thread was held for the whole attempt";
+    turns = 0;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(ProbeConnection(url, 5000, [&turns] { return ++turns < 2; }));
+    EXPECT_EQ(turns, 2);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4))
+        << "the caller could not stop waiting";
+}
+
 TEST(Probe, GivesUpWhenTheTimeLimitRunsOut) {
     // A listener whose queue is full drops further connection requests unanswered.
     LoopbackSocket listener(AF_INET, 0);

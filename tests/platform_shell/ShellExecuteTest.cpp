@@ -77,6 +77,16 @@ TEST(ShellExecute, StartsAProgramDetachedWithItsArguments) {
         << "the program shares our session: " << text;
 }
 
+TEST(ShellExecute, TheVerbIgnoresCase) {
+    TempFolder temp;
+    const fs::path report = temp / "report";
+    const fs::path program = temp / "program";
+    WriteScript(program, ReportingScript(report));
+    ASSERT_GT(Code(ShellExecute(nullptr, "OPEN", program.string(), "-up", "", SW_SHOWNORMAL)), 32);
+    const std::string text = WaitForReport(report);
+    EXPECT_NE(text.find("arg=-up\n"), std::string::npos) << text;
+}
+
 TEST(ShellExecute, FailuresGiveTheShellsErrorCodes) {
     TempFolder temp;
     WriteScript(temp / "program", "exit 0\n");
@@ -90,6 +100,7 @@ TEST(ShellExecute, FailuresGiveTheShellsErrorCodes) {
         {"open", "", "", SE_ERR_FNF},
         {"open", (temp / "program").string(), (temp / "missing").string(), SE_ERR_PNF},
         {"print", (temp / "program").string(), "", SE_ERR_NOASSOC},
+        {"opened", (temp / "program").string(), "", SE_ERR_NOASSOC},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Code(ShellExecute(nullptr, c.verb, c.file, "", c.directory, SW_SHOWNORMAL)),
