@@ -5,8 +5,8 @@
 #include "app/PackageDownload.h"
 #include "app/PublisherLinks.h"
 #include "app/StartMode.h"
-#include "app/UpdateAddresses.h"
 #include "app/Unit_Shortcuts.h"
+#include "app/UpdateAddresses.h"
 #include "app/res.h"
 #include "archive/Unit_sevenzip.h"
 #include "catalogue/ChannelBrowser.h"
@@ -114,6 +114,14 @@ const fw::TClassInfo& TForm1::StaticClass() {
 
 TForm1::TForm1(fw::TComponent* owner) : fw::TForm(owner) {
     RegisterUnitClasses();
+}
+
+// Sibling windows stack first-made on top; the update command must lie over
+// the hidden check button it covers, or a click would run the check in this
+// instance instead of restarting.
+void TForm1::CreateWnd() {
+    fw::TForm::CreateWnd();
+    Button_R->BringToFront();
 }
 
 void TForm1::SetProgramStart(TProgramStart start) {
@@ -328,8 +336,8 @@ void TForm1::NetHTTP1WorkEnd(fw::TObject*, TWorkMode) {
     const TNetHTTPResponse& reply = NetHTTP1->Response();
     const int code = reply.ResponseCode();
     const bool redirect = !reply.Location().empty() && code != 201;
-    const bool whole = FTransferred > 0 &&
-                       (!reply.HasContentLength() || FTransferred == reply.ContentLength());
+    const bool whole =
+        FTransferred > 0 && (!reply.HasContentLength() || FTransferred == reply.ContentLength());
     if (code / 100 == 2 && !redirect && whole)
         ReportStatus("数据包下载完成.");
 }
@@ -348,13 +356,12 @@ void TForm1::Button_URARClick(fw::TObject*) {
         ReportStatus("正在释放文件.");
         fw::Application().ProcessMessages();
         const std::string library = ArchiveLibraryPathOf(FApplicationFolder);
-        ReplaceCatalogue(FApplicationFolder, Edit_SaveFile->Text(),
-                         [&](const std::string& staging) {
-                             const auto reader =
-                                 archive::CreateInArchive(archive::ZipHandlerClassId, library);
-                             reader->OpenFile(package);
-                             reader->ExtractTo(staging);
-                         });
+        ReplaceCatalogue(
+            FApplicationFolder, Edit_SaveFile->Text(), [&](const std::string& staging) {
+                const auto reader = archive::CreateInArchive(archive::ZipHandlerClassId, library);
+                reader->OpenFile(package);
+                reader->ExtractTo(staging);
+            });
     } catch (...) {
         ::unlink(package.c_str());
         FailUpdate();

@@ -114,6 +114,9 @@ class TForm1 : public fw::TForm {
     // The address CanReachProbeSite connects to.
     const std::string& ProbeUrl() const { return FProbeUrl; }
 
+protected:
+    void CreateWnd() override;
+
 private:
     // Where an update stands; a step that finds the update busy elsewhere does
     // nothing, so one update runs at a time.

@@ -135,6 +135,21 @@ TEST_F(MainWindowDefinition, ContentsAndComponents) {
     EXPECT_FALSE(f.Timer1->Enabled());
     EXPECT_EQ(f.Timer1->Interval(), 2000u);
     EXPECT_EQ(f.ProgressBar1->Step(), 1);
+    // The download components, in their place between the visible controls and
+    // the timers.
+    ASSERT_NE(f.NetHTTP1, nullptr);
+    ASSERT_NE(f.NetAntiFreeze1, nullptr);
+    EXPECT_GT(f.NetHTTP1->ComponentIndex(), f.Button2->ComponentIndex());
+    EXPECT_EQ(f.NetAntiFreeze1->ComponentIndex(), f.NetHTTP1->ComponentIndex() + 1);
+    EXPECT_LT(f.NetAntiFreeze1->ComponentIndex(), f.Timer_Load->ComponentIndex());
+    EXPECT_TRUE(f.NetHTTP1->AllowCookies());
+    EXPECT_EQ(f.NetHTTP1->Request().Accept(), "text/html, */*");
+    EXPECT_EQ(f.NetHTTP1->Request().UserAgent(), "Mozilla/3.0 (compatible; Telvora)");
+    EXPECT_TRUE(f.NetHTTP1->OnWorkBegin() && f.NetHTTP1->OnWork() && f.NetHTTP1->OnWorkEnd());
+    EXPECT_EQ(TNetAntiFreezeBase::Current(), f.NetAntiFreeze1);
+    EXPECT_TRUE(f.NetAntiFreeze1->Active());
+    EXPECT_EQ(f.NetAntiFreeze1->IdleTimeOut(), 250);
+    EXPECT_EQ(f.ProbeUrl(), TELVORA_PROBE_URL);
 }
 
 } // namespace

@@ -105,7 +105,8 @@ TEST_F(MainWindowTest, NormalStartWithoutCatalogueMakesTheFolderAndStillWritesTh
     EXPECT_EQ(f.TVList->Items()->Count(), 0);
     // The count text, then the way to get data.
     EXPECT_EQ(f.SB->Panels()->Items(0)->Text(), kNoCatalogueStatus);
-    EXPECT_EQ(Lines(*f.TVListBox->Lines()), std::vector<std::string>{std::string(kNoCatalogueStatus)});
+    EXPECT_EQ(Lines(*f.TVListBox->Lines()),
+              std::vector<std::string>{std::string(kNoCatalogueStatus)});
     const std::string entry = ReadFile(Desktop() / "Telvora.desktop");
     EXPECT_NE(entry.find("Exec=\"" + Program() + "\"\n"), std::string::npos) << entry;
 }

@@ -2,6 +2,7 @@
 // replaced by the environment.
 
 #include "app/UpdateAddresses.h"
+
 #include "tests/platform_shell/TempFolder.h"
 
 #include <filesystem>
@@ -27,17 +28,21 @@ TEST(UpdateAddresses, ConfigurationLines) {
         TUpdateAddresses expected;
     } cases[] = {
         {"empty text keeps both", "", base},
-        {"both keys", "package-url = http://b/p.zip\nprobe-url = http://b/\n",
+        {"both keys",
+         "package-url = http://b/p.zip\nprobe-url = http://b/\n",
          {"http://b/p.zip", "http://b/"}},
-        {"spaces, tabs and CR LF around key and value", " \tpackage-url\t=  http://b/p.zip \r\n",
+        {"spaces, tabs and CR LF around key and value",
+         " \tpackage-url\t=  http://b/p.zip \r\n",
          {"http://b/p.zip", "http://a/"}},
         {"no spaces at all", "probe-url=http://c/", {"http://a/p.zip", "http://c/"}},
-        {"a later line wins", "probe-url = http://c/\nprobe-url = http://d/",
+        {"a later line wins",
+         "probe-url = http://c/\nprobe-url = http://d/",
          {"http://a/p.zip", "http://d/"}},
         {"comments, blank lines, other keys and lines without = change nothing",
          "# package-url = http://x/\n\nmirror = http://x/\npackage-url http://x/\n", base},
         {"an empty value changes nothing", "package-url =\n", base},
-        {"the value keeps its own = signs", "package-url = http://b/p.zip?a=1",
+        {"the value keeps its own = signs",
+         "package-url = http://b/p.zip?a=1",
          {"http://b/p.zip?a=1", "http://a/"}},
     };
     for (const auto& c : cases)

@@ -43,11 +43,13 @@ bool InterfaceRunning(const char* name) {
 PrivateNetwork::PrivateNetwork(Shape shape) {
     previous_ = ::open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC);
     if (previous_ < 0) {
-        problem_ = std::string("cannot hold the current network namespace: ") + std::strerror(errno);
+        problem_ =
+            std::string("cannot hold the current network namespace: ") + std::strerror(errno);
         return;
     }
     if (::unshare(CLONE_NEWNET) != 0) {
-        problem_ = std::string("no private network namespace (needs root): ") + std::strerror(errno);
+        problem_ =
+            std::string("no private network namespace (needs root): ") + std::strerror(errno);
         return;
     }
     unshared_ = true;
