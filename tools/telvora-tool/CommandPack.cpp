@@ -70,7 +70,7 @@ void AddEntry(zip_t* archive, const PackEntry& entry) {
     if (entry.source.empty()) {
         index = zip_dir_add(archive, entry.name.c_str(), ZIP_FL_ENC_UTF_8);
     } else {
-        zip_source_t* source = zip_source_file(archive, entry.source.c_str(), 0, ZIP_LENGTH_TO_END);
+        zip_source_t* source = zip_source_file(archive, entry.source.c_str(), 0, -1);
         if (source == nullptr)
             Fail(archive, "cannot read " + entry.source.string());
         index = zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8);
