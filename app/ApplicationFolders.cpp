@@ -6,6 +6,7 @@
 #include "platform/shell/SpecialFolder.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +15,20 @@ namespace {
 
 bool IsWritableFolder(const std::string& folder) {
     return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+// An installed copy, <prefix>/bin/NAME with its menu entry
+// <prefix>/share/applications/NAME.desktop beside it, never writes into its own
+// folder, even where it may (run by root): that folder is the package manager's.
+bool IsInstalledProgram(const std::string& programPath) {
+    const std::filesystem::path program(programPath);
+    const std::filesystem::path folder = program.parent_path();
+    if (folder.filename() != "bin")
+        return false;
+    const std::filesystem::path menuEntry = folder.parent_path() / "share" / "applications" /
+                                            (program.filename().string() + ".desktop");
+    std::error_code error;
+    return std::filesystem::is_regular_file(menuEntry, error);
 }
 
 std::optional<std::string> UserDataFolder() {
@@ -33,7 +48,7 @@ std::optional<std::string> UserDataFolder() {
 
 std::string ApplicationFolderFor(const std::string& programPath) {
     const std::string programFolder = fw::ExtractFilePath(programPath);
-    if (IsWritableFolder(programFolder))
+    if (IsWritableFolder(programFolder) && !IsInstalledProgram(programPath))
         return programFolder;
     // With no data folder either, the program folder stays: the writes then fail
     // and are reported where they happen.

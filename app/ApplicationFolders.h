@@ -4,9 +4,10 @@
 
 #include <string>
 
-// The folder of the program file when the program may write there; otherwise
-// (an installed copy) the user's data folder for the program,
-// $XDG_DATA_HOME/telvora/ (default ~/.local/share/telvora/), created on demand.
+// The folder of the program file when the program may write there and is not
+// an installed copy (<prefix>/bin/NAME with <prefix>/share/applications/NAME.desktop);
+// otherwise the user's data folder for the program, $XDG_DATA_HOME/telvora/
+// (default ~/.local/share/telvora/), created on demand.
 // Everything the program writes and reads beside itself goes there instead.
 std::string ApplicationFolderFor(const std::string& programPath);
 

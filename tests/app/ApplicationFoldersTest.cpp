@@ -52,4 +52,22 @@ TEST_F(ApplicationFoldersTest, ReadOnlyProgramFolderGivesTheUserDataFolder) {
         [&] { return ApplicationFolderFor(program()) == chosen + "/telvora/"; }));
 }
 
+// Root may write into /usr/bin, but an installed copy keeps its data out of
+// the package manager's folders all the same; only the menu entry beside the
+// program's bin folder marks it as installed.
+TEST_F(ApplicationFoldersTest, InstalledProgramUsesTheUserDataFolderWhereItMayWrite) {
+    const fs::path prefix = root_ / "usr";
+    const std::string program = (prefix / "bin" / "telvora").string();
+    fs::create_directories(prefix / "bin");
+    EXPECT_EQ(ApplicationFolderFor(program), (prefix / "bin").string() + "/");
+
+    fs::create_directories(prefix / "share" / "applications");
+    testing_support::WriteFile(prefix / "share" / "applications" / "telvora.desktop", "");
+    const std::string expected = (root_ / "home" / ".local" / "share" / "telvora").string() + "/";
+    EXPECT_EQ(ApplicationFolderFor(program), expected);
+    EXPECT_TRUE(fs::is_directory(expected));
+    EXPECT_EQ(ApplicationFolderFor((root_ / "opt" / "telvora").string()),
+              (root_ / "opt").string() + "/");
+}
+
 } // namespace

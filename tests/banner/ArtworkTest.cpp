@@ -2,6 +2,7 @@
 
 #include "tools/banner/ArtCanvas.h"
 #include "tools/banner/PictureFiles.h"
+#include "tools/banner/SvgPicture.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -35,6 +36,24 @@ TEST(ArtCanvas, AveragingGivesCoverageAndColour) {
     EXPECT_EQ(picture.pixels[0], 0xFFFF0000u);
     EXPECT_EQ(picture.pixels[1] & 0xFFFFFF, 0x0000FFu);
     EXPECT_NEAR(int(picture.pixels[1] >> 24), 128, 1);
+}
+
+// Each shape becomes one element in drawing order; colours are COLORREFs
+// (0x00BBGGRR) written as #rrggbb, coordinates without trailing zeros.
+TEST(SvgPicture, ShapesBecomeElementsInDrawingOrder) {
+    TSvgPicture picture(48, 32);
+    picture.Ellipse(2, 4, 10, 8, win::RGB(0x12, 0x34, 0x56));
+    picture.RoundRect(0.5, 1.25, 20.5, 11.0004, 3, win::RGB(255, 0, 0));
+    picture.Polygon({{1, 2}, {3.5, 4}, {-0.0001, 6}}, win::RGB(0, 0, 255));
+    EXPECT_EQ(picture.Text(),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"48\" height=\"32\" "
+              "viewBox=\"0 0 48 32\">\n"
+              "  <ellipse cx=\"6\" cy=\"6\" rx=\"4\" ry=\"2\" fill=\"#123456\"/>\n"
+              "  <rect x=\"0.5\" y=\"1.25\" width=\"20\" height=\"9.75\" rx=\"3\" "
+              "fill=\"#ff0000\"/>\n"
+              "  <polygon points=\"1,2 3.5,4 0,6\" fill=\"#0000ff\"/>\n"
+              "</svg>\n");
 }
 
 TEST(Artwork, BannerLeavesTheVersionFieldPlainAndDrawsTheName) {

@@ -6,16 +6,12 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Surface.h"
+#include "tools/banner/ShapePainter.h"
 
 #include <string>
 #include <vector>
 
 namespace banner {
-
-struct TPointF {
-    double x;
-    double y;
-};
 
 struct TTextStyle {
     std::string face;
@@ -24,21 +20,22 @@ struct TTextStyle {
     win::COLORREF color = 0;
 };
 
-class TArtCanvas {
+class TArtCanvas : public TShapePainter {
 public:
     // A canvas of width x height final pixels, drawn scale times larger,
     // cleared to background.
     TArtCanvas(int width, int height, int scale, win::COLORREF background);
-    ~TArtCanvas();
+    ~TArtCanvas() override;
     TArtCanvas(const TArtCanvas&) = delete;
     TArtCanvas& operator=(const TArtCanvas&) = delete;
 
     void VerticalGradient(double left, double top, double right, double bottom, win::COLORREF upper,
                           win::COLORREF lower);
-    void Ellipse(double left, double top, double right, double bottom, win::COLORREF color);
+    void Ellipse(double left, double top, double right, double bottom,
+                 win::COLORREF color) override;
     void RoundRect(double left, double top, double right, double bottom, double radius,
-                   win::COLORREF color);
-    void Polygon(const std::vector<TPointF>& points, win::COLORREF color);
+                   win::COLORREF color) override;
+    void Polygon(const std::vector<TPointF>& points, win::COLORREF color) override;
     // Draws text with its cell's top-left corner at (x, y).
     void Text(double x, double y, const std::string& text, const TTextStyle& style);
     double TextWidth(const std::string& text, const TTextStyle& style);

@@ -1,6 +1,7 @@
 #include "tools/banner/Artwork.h"
 
 #include "tools/banner/ArtCanvas.h"
+#include "tools/banner/SvgPicture.h"
 
 namespace banner {
 
@@ -12,7 +13,7 @@ constexpr win::COLORREF kScreen = win::RGB(222, 240, 253);
 constexpr win::COLORREF kMagentaKey = win::RGB(255, 0, 255);
 
 // A television whose screen shows a list, in a box of size x size at (x, y).
-void DrawEmblem(TArtCanvas& canvas, double x, double y, double size) {
+void DrawEmblem(TShapePainter& canvas, double x, double y, double size) {
     auto at = [&](double u, double v) { return TPointF{x + u * size, y + v * size}; };
     const double stroke = 0.045;
     canvas.Polygon(
@@ -88,6 +89,12 @@ win::Surface DrawIcon(int size) {
     TArtCanvas canvas(size, size, 8, kMagentaKey);
     DrawEmblem(canvas, 0, 0, size);
     return canvas.AveragedWithAlpha(kMagentaKey);
+}
+
+std::string IconSvg() {
+    TSvgPicture picture(kScalableIconSize, kScalableIconSize);
+    DrawEmblem(picture, 0, 0, kScalableIconSize);
+    return picture.Text();
 }
 
 } // namespace banner

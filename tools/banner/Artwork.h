@@ -4,6 +4,8 @@
 
 #include "platform/gdi/Surface.h"
 
+#include <string>
+
 namespace banner {
 
 constexpr int kBannerWidth = 624;
@@ -12,5 +14,10 @@ constexpr int kBannerHeight = 84;
 win::Surface DrawBanner();
 // A square icon of the given size with an alpha channel.
 win::Surface DrawIcon(int size);
+
+// The icon as an SVG document, drawn as the detailed large sizes are, on a
+// canvas of kScalableIconSize pixels square.
+constexpr int kScalableIconSize = 48;
+std::string IconSvg();
 
 } // namespace banner

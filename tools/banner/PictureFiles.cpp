@@ -102,10 +102,10 @@ std::vector<unsigned char> IconImage(const win::Surface& picture) {
     return out;
 }
 
-bool WriteWhole(const std::string& path, const std::vector<unsigned char>& bytes) {
+bool WriteWhole(const std::string& path, const char* bytes, std::size_t size) {
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        out.write(bytes, std::streamsize(size));
         if (out.good())
             return true;
     }
@@ -172,7 +172,11 @@ bool WriteIco(const std::string& path, std::span<const win::Surface> images) {
     }
     for (const auto& body : bodies)
         out.insert(out.end(), body.begin(), body.end());
-    return WriteWhole(path, out);
+    return WriteWhole(path, reinterpret_cast<const char*>(out.data()), out.size());
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    return WriteWhole(path, text.data(), text.size());
 }
 
 } // namespace banner

@@ -1,7 +1,7 @@
 #pragma once
 // Writing the generated pictures: JPEG (libjpeg) for the banner, PNG with
-// alpha (libpng) and a Windows icon file for the program icon. Each returns
-// false on any error and then leaves no file behind.
+// alpha (libpng), a Windows icon file and an SVG document for the program
+// icon. Each returns false on any error and then leaves no file behind.
 
 #include "platform/gdi/Surface.h"
 
@@ -15,5 +15,6 @@ bool WriteRgbaPng(const std::string& path, const win::Surface& picture);
 // One 32-bit image per surface (alpha from the top byte), largest first as
 // viewers expect.
 bool WriteIco(const std::string& path, std::span<const win::Surface> images);
+bool WriteText(const std::string& path, const std::string& text);
 
 } // namespace banner

@@ -13,7 +13,8 @@ void PrintUsage(std::FILE* to) {
     std::fprintf(to, "usage: telvora-tool COMMAND [ARGS...]\n\ncommands:\n");
     for (const tool::Command& c : tool::Commands()) {
         std::string line = std::string(c.name) + " " + std::string(c.usage);
-        std::fprintf(to, "  %-36s %.*s\n", line.c_str(), int(c.summary.size()), c.summary.data());
+        // Two blanks at least, so a long usage never runs into its summary.
+        std::fprintf(to, "  %-36s  %.*s\n", line.c_str(), int(c.summary.size()), c.summary.data());
     }
 }
 
