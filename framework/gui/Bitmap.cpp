@@ -166,6 +166,19 @@ void TBitmap::Draw(TCanvas& canvas, const win::RECT& rect) const {
                         FHeight, win::SRCCOPY);
 }
 
+std::uint8_t* TBitmap::ScanLine(int row) const {
+    if (!FHandle || row < 0 || row >= FHeight)
+        return nullptr;
+    win::DIBSECTION section;
+    if (win::GetObject(FHandle, sizeof section, &section) != int(sizeof section) ||
+        !section.dsBm.bmBits)
+        return nullptr;
+    // Bottom-up DIBs (a positive height) keep the top row last.
+    const int line = section.dsBmih.biHeight > 0 ? FHeight - 1 - row : row;
+    return static_cast<std::uint8_t*>(section.dsBm.bmBits) +
+           std::ptrdiff_t(line) * section.dsBm.bmWidthBytes;
+}
+
 // A bitmap is selected into one DC at a time: while it has a canvas, that
 // canvas's DC is the one to read it through.
 TBitmap::TSelectedDC::TSelectedDC(const TBitmap& bitmap) {

@@ -47,6 +47,10 @@ class TBitmap : public TPersistent {
     void SetTransparentColor(TColor color) { FTransparentColor = color; }
 
     win::HBITMAP Handle() const { return FHandle; }
+    // The first byte of pixel row `row` (0 is the top row) in the bitmap's own
+    // memory: 3 bytes a pixel (B, G, R) at 24 bits, 4 at 32. nullptr for an
+    // empty bitmap or a row outside it.
+    std::uint8_t* ScanLine(int row) const;
     // Drawing on the bitmap; the canvas keeps the bitmap selected while it exists.
     TCanvas* Canvas();
 

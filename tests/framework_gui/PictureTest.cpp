@@ -65,5 +65,31 @@ TEST_F(PictureTest, BytesNoDecoderTakesLeaveThePictureAsItWas) {
     }
 }
 
+TEST_F(PictureTest, ScanLinesRunTopDownWhateverTheRowOrderInMemory) {
+    // A 1 x 2 BMP stored bottom-up: the blue pixel is the bottom row.
+    const std::uint8_t bottomUp[] = {
+        'B',  'M', 62, 0, 0, 0, 0,    0, 0, 0, 54, 0, 0, 0,                    // file header
+        40,   0,   0,  0, 1, 0, 0,    0, 2, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0, // info header
+        8,    0,   0,  0, 0, 0, 0,    0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, //
+        0xFF, 0,   0,  0, 0, 0, 0xFF, 0,                                       // blue, then red
+    };
+    TMemoryStream stream;
+    stream.WriteBuffer(bottomUp, sizeof bottomUp);
+    stream.SetPosition(0);
+    TBitmap loaded;
+    loaded.LoadFromStream(stream);
+    TBitmap made; // top-down in memory
+    made.SetSize(1, 2);
+    made.Canvas()->SetPixels(0, 0, clRed);
+    made.Canvas()->SetPixels(0, 1, clBlue);
+    for (const TBitmap* bitmap : {&loaded, &made}) {
+        EXPECT_EQ(bitmap->ScanLine(0)[2], 0xFF) << "red on top";
+        EXPECT_EQ(bitmap->ScanLine(1)[0], 0xFF) << "blue below";
+        EXPECT_EQ(bitmap->ScanLine(2), nullptr);
+        EXPECT_EQ(bitmap->ScanLine(-1), nullptr);
+    }
+    EXPECT_EQ(TBitmap().ScanLine(0), nullptr);
+}
+
 } // namespace
 } // namespace fw::test
