@@ -67,12 +67,14 @@ TEST_F(PictureTest, BytesNoDecoderTakesLeaveThePictureAsItWas) {
 
 TEST_F(PictureTest, ScanLinesRunTopDownWhateverTheRowOrderInMemory) {
     // A 1 x 2 BMP stored bottom-up: the blue pixel is the bottom row.
+    // clang-format off
     const std::uint8_t bottomUp[] = {
-        'B',  'M', 62, 0, 0, 0, 0,    0, 0, 0, 54, 0, 0, 0,                    // file header
-        40,   0,   0,  0, 1, 0, 0,    0, 2, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0, // info header
-        8,    0,   0,  0, 0, 0, 0,    0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, //
-        0xFF, 0,   0,  0, 0, 0, 0xFF, 0,                                       // blue, then red
+        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                // file header
+        40, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,  // info header
+        8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0xFF, 0, 0, 0, 0, 0, 0xFF, 0,                                  // blue, then red
     };
+    // clang-format on
     TMemoryStream stream;
     stream.WriteBuffer(bottomUp, sizeof bottomUp);
     stream.SetPosition(0);
