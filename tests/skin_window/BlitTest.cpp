@@ -11,10 +11,6 @@
 namespace skin::test {
 namespace {
 
-std::unique_ptr<fw::TBitmap> Canvas(int width, int height, char fill = 'z') {
-    return MakeBitmap(TPicture(std::size_t(height), std::string(std::size_t(width), fill)));
-}
-
 TEST(TransparentDraw, LeavesThePixelsOfTheKeyColour) {
     const auto bitmap = MakeBitmap({"a#", "#b"});
     const struct {
@@ -26,7 +22,7 @@ TEST(TransparentDraw, LeavesThePixelsOfTheKeyColour) {
         {"any key colour", static_cast<fw::TColor>(ColorOf('a')), {"zzzz", "zz#z", "z#bz", "zzzz"}},
     };
     for (const auto& c : cases) {
-        const auto canvas = Canvas(4, 4);
+        const auto canvas = FilledBitmap(4, 4);
         TransparentDraw(canvas->Canvas()->Handle(), {1, 1, 3, 3}, *bitmap, c.key);
         EXPECT_EQ(PictureOf(*canvas), c.expected) << c.rule;
     }
@@ -50,7 +46,7 @@ TEST(TileDraw, RepeatsThePartWholeWhileInsideTheTarget) {
         {"an empty source draws nothing", {0, 0, 6, 4}, {1, 0, 1, 2}, TPicture(4, "zzzzzz")},
     };
     for (const auto& c : cases) {
-        const auto canvas = Canvas(6, 4);
+        const auto canvas = FilledBitmap(6, 4);
         TileDraw(*canvas->Canvas(), c.target, *bitmap, c.source);
         EXPECT_EQ(PictureOf(*canvas), c.expected) << c.rule;
     }

@@ -79,7 +79,7 @@ TEST(GradientCache, FindsTablesAgainAndReplacesRoundRobin) {
 class GradientFillTest : public ::testing::Test {
 protected:
     // A white bitmap to fill.
-    std::unique_ptr<fw::TBitmap> target = MakeBitmap(TPicture(40, std::string(10, '.')));
+    std::unique_ptr<fw::TBitmap> target = FilledBitmap(10, 40, '.');
     win::HDC dc = target->Canvas()->Handle();
 
     // The colours down column x, read from the bitmap's memory (GetPixel

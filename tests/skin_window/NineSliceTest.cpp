@@ -153,11 +153,6 @@ TEST(SkinStretchBitmap, AFrameOutsideTheImageReadsNothingBeyondIt) {
     }
 }
 
-// A canvas of 'z' pixels to draw on.
-std::unique_ptr<fw::TBitmap> Canvas(int width, int height) {
-    return MakeBitmap(TPicture(std::size_t(height), std::string(std::size_t(width), 'z')));
-}
-
 TEST(DrawSkinImage, CopiesOrKeysOutMagenta) {
     const auto image = MakeBitmap({"#bc#", "efgh", "ijkl", "#no#"});
     struct Case {
@@ -179,7 +174,7 @@ TEST(DrawSkinImage, CopiesOrKeysOutMagenta) {
         {"an empty rect draws nothing", false, {1, 1, 1, 5}, TPicture(6, "zzzzzz")},
     };
     for (const Case& c : cases) {
-        const auto canvas = Canvas(6, 6);
+        const auto canvas = FilledBitmap(6, 6);
         DrawSkinImage(canvas->Canvas()->Handle(), c.rect, *image, TFrameLayout::Horizontal, 0,
                       c.transparent, 1, 1, {1, 1, 1, 1});
         EXPECT_EQ(PictureOf(*canvas), c.expected) << c.rule;

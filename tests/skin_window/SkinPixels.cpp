@@ -40,6 +40,10 @@ std::unique_ptr<fw::TBitmap> MakeBitmap(const TPicture& picture, fw::TPixelForma
     return bitmap;
 }
 
+std::unique_ptr<fw::TBitmap> FilledBitmap(int width, int height, char fill) {
+    return MakeBitmap(TPicture(std::size_t(height), std::string(std::size_t(width), fill)));
+}
+
 TPicture PictureOf(const fw::TBitmap& bitmap) {
     const int bytes = bitmap.PixelFormat() == fw::TPixelFormat::pf32bit ? 4 : 3;
     TPicture picture;

@@ -20,6 +20,8 @@ char CharOf(win::COLORREF color);
 // A 24-bit (or 32-bit) bitmap holding the picture.
 std::unique_ptr<fw::TBitmap> MakeBitmap(const TPicture& picture,
                                         fw::TPixelFormat format = fw::TPixelFormat::pf24bit);
+// A 24-bit bitmap of one colour, a canvas to draw on.
+std::unique_ptr<fw::TBitmap> FilledBitmap(int width, int height, char fill = 'z');
 // The bitmap read back as a picture; pixels of no listed colour read as '?'.
 TPicture PictureOf(const fw::TBitmap& bitmap);
 

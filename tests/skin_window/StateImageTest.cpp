@@ -11,10 +11,6 @@
 namespace skin::test {
 namespace {
 
-std::unique_ptr<fw::TBitmap> Canvas(int width, int height) {
-    return MakeBitmap(TPicture(std::size_t(height), std::string(std::size_t(width), 'z')));
-}
-
 TEST(DrawSkinBar3, RepeatsTheMiddleBetweenFixedEnds) {
     struct Case {
         const char* rule;
@@ -77,7 +73,7 @@ TEST(DrawSkinBar3, RepeatsTheMiddleBetweenFixedEnds) {
     };
     for (const Case& c : cases) {
         const auto image = MakeBitmap(c.image);
-        const auto canvas = Canvas(10, int(c.expected.size()));
+        const auto canvas = FilledBitmap(10, int(c.expected.size()));
         DrawSkinBar3(*canvas->Canvas(), c.rect, *image, c.layout, c.transparent, c.N, c.I,
                      {1, 0, 1, 0});
         EXPECT_EQ(PictureOf(*canvas), c.expected) << c.rule;
@@ -97,7 +93,7 @@ TEST(StretchSkin3, StretchesTheMiddleOrTheWholeFrame) {
     };
     const auto image = MakeBitmap({"abcdeABCDE"});
     for (const Case& c : cases) {
-        const auto canvas = Canvas(8, 1);
+        const auto canvas = FilledBitmap(8, 1);
         const win::HDC dc = canvas->Canvas()->Handle();
         win::SetStretchBltMode(dc, win::COLORONCOLOR);
         StretchSkin3(dc, {1, 0, 1, 0}, *image, TFrameLayout::Horizontal, 2, 1, {0, 0, c.width, 1});
@@ -116,7 +112,7 @@ TEST(DrawSkinFrame, StretchesOneFrameWhole) {
         {"colour-keyed", true, {"zzzBBz", "zCCDDz"}},
     };
     for (const auto& c : cases) {
-        const auto canvas = Canvas(6, 2);
+        const auto canvas = FilledBitmap(6, 2);
         DrawSkinFrame(canvas->Canvas()->Handle(), {1, 0, 5, 2}, *image, c.transparent, 2, 2);
         EXPECT_EQ(PictureOf(*canvas), c.expected) << c.rule;
     }
@@ -152,7 +148,7 @@ TEST(DrawSkinFrameCentered, PlacesOneFrameAtItsOwnSize) {
     };
     for (const auto& c : cases) {
         const auto image = MakeBitmap(c.image);
-        const auto canvas = Canvas(6, 6);
+        const auto canvas = FilledBitmap(6, 6);
         DrawSkinFrameCentered(canvas->Canvas()->Handle(), c.rect, *image, c.transparent, c.N, c.N);
         EXPECT_EQ(PictureOf(*canvas), c.expected) << c.rule;
     }

@@ -71,7 +71,7 @@ TEST_F(WindowHelpersTest, TrackMouseLeaveAsksForOneLeaveMessage) {
 }
 
 TEST_F(WindowHelpersTest, ParentBackgroundFillsTheDcAtTheControlsPlace) {
-    const auto target = MakeBitmap(TPicture(15, std::string(30, 'z')));
+    const auto target = FilledBitmap(30, 15);
     const win::HDC dc = target->Canvas()->Handle();
     DrawParentBackground(*panel, dc);
     EXPECT_EQ(PictureOf(*target), TPicture(15, std::string(30, 'f')));
@@ -104,7 +104,7 @@ TEST(ReplaceFirst, ReplacesOnlyTheFirstOccurrence) {
 }
 
 TEST(SkinDrawText, MeasuresAndDrawsWithTheDcsFont) {
-    const auto target = MakeBitmap(TPicture(20, std::string(80, '.')));
+    const auto target = FilledBitmap(80, 20, '.');
     const win::HDC dc = target->Canvas()->Handle();
     win::RECT measured{0, 0, 0, 0};
     const int height =
