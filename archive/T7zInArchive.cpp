@@ -262,6 +262,10 @@ void T7zInArchive::ExtractAll(bool test, void* sender, T7zGetStreamCallBack call
 }
 
 void T7zInArchive::ExtractTo(const std::string& path) {
+    // An empty path would become "/" once the separator is added: never the
+    // folder anybody meant.
+    if (path.empty())
+        throw fw::Exception("Cannot extract into a folder without a name");
     const TScopeExit end([this] { EndExtract(); });
     FExtractPath = fw::IncludeTrailingPathDelimiter(path);
     FExtractTarget.emplace(FExtractPath);

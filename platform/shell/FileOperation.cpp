@@ -3,6 +3,8 @@
 #include "platform/kernel/SystemMessage.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <ftw.h>
 #include <string>
 #include <string_view>
@@ -38,6 +40,13 @@ std::string WithoutTrailingSlashes(std::string_view path) {
     return std::string(path);
 }
 
+// Whether a folder is the root however its path is written ("/.", "/usr/..",
+// through links on the way).
+bool IsRootFolder(const std::string& path) {
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) != nullptr && std::string_view(resolved) == "/";
+}
+
 DWORD DeletePath(std::string_view listed) {
     const std::string path = WithoutTrailingSlashes(listed);
     if (path.empty() || path == "/") {
@@ -47,8 +56,12 @@ DWORD DeletePath(std::string_view listed) {
     if (lstat(path.c_str(), &info) != 0) {
         return Win32ErrorFromErrno(errno);
     }
+    // A single file (or a link, whatever it points to) goes alone.
     if (!S_ISDIR(info.st_mode)) {
         return unlink(path.c_str()) == 0 ? ERROR_SUCCESS : Win32ErrorFromErrno(errno);
+    }
+    if (IsRootFolder(path)) {
+        return ERROR_ACCESS_DENIED;
     }
     walkError = ERROR_SUCCESS;
     if (nftw(path.c_str(), RemoveEntry, 32, FTW_DEPTH | FTW_PHYS) != 0) {

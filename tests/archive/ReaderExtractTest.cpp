@@ -32,6 +32,15 @@ TEST_F(ExtractTo, AnEmptyArchiveWritesNothing) {
     EXPECT_EQ(TreeOf(FTemp.Path()), (Tree{"t.zip"}));
 }
 
+TEST_F(ExtractTo, RefusesAnEmptyFolderName) {
+    OpenZip({{"f.txt", "x"}});
+    EXPECT_EQ(ErrorOf([&] { FReader->ExtractTo(""); }),
+              "Cannot extract into a folder without a name");
+    // The reader stays usable.
+    FReader->ExtractTo(FTemp / "out");
+    EXPECT_EQ(TreeOf(FTemp / "out"), (Tree{"f.txt"}));
+}
+
 TEST_F(ExtractTo, OverwritesTheFilesOfAnEarlierExtraction) {
     OpenZip({{"f.txt", "short"}});
     const std::string out = FTemp / "out/";

@@ -67,6 +67,7 @@ TEST_F(ToolCommands, FailuresPrintOneLineOnStderrAndNothingOnStdout) {
          "Cannot open file \"" + missing + "\". The system cannot find the file specified"},
         {"list", 2, "telvora-tool list: expects one archive"},
         {"unzip '" + missing + "'", 2, "telvora-tool unzip: expects an archive and a folder"},
+        {"unzip '" + Package() + "' ''", 2, "telvora-tool unzip: the folder must have a name"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);

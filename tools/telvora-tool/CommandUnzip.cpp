@@ -10,6 +10,8 @@ namespace {
 int RunUnzip(std::span<const std::string> args) {
     if (args.size() != 2)
         throw tool::UsageError("expects an archive and a folder");
+    if (args[1].empty())
+        throw tool::UsageError("the folder must have a name");
     // The installed library file, by its full path: the file the program embeds.
     const auto reader =
         archive::CreateInArchive(archive::ZipHandlerClassId, archive::SystemSevenZipLibrary);
