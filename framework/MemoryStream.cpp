@@ -5,7 +5,6 @@
 #include "framework/FileStream.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 namespace fw {
@@ -24,26 +23,12 @@ namespace {
 
 } // namespace
 
-void TMemoryStream::FreeBlock::operator()(char* block) const noexcept {
-    std::free(block);
-}
-
 void TMemoryStream::Reserve(std::int64_t size) {
     if (size < 0 || size > MaxSize)
         RaiseTooLarge();
-    if (size <= FCapacity)
-        return;
-    const std::int64_t grown = std::min(std::max(size, FCapacity + FCapacity / 2 + 64), MaxSize);
-    std::unique_ptr<char, FreeBlock> data(
-        static_cast<char*>(std::calloc(static_cast<std::size_t>(grown), 1)));
-    if (!data)
+    if (!FData.Grow(static_cast<std::size_t>(size)))
         RaiseTooLarge();
-    if (Size() > 0)
-        std::memcpy(data.get(), FData.get(), static_cast<std::size_t>(Size()));
-    FData = std::move(data);
-    FCapacity = grown;
-    FDirtyEnd = Size();
-    SetPointer(FData.get(), Size());
+    SetPointer(FData.Data(), Size());
 }
 
 void TMemoryStream::SetSize(std::int64_t newSize) {
@@ -51,9 +36,9 @@ void TMemoryStream::SetSize(std::int64_t newSize) {
     const std::int64_t oldSize = Size();
     const std::int64_t dirtyEnd = std::min(newSize, FDirtyEnd);
     if (dirtyEnd > oldSize)
-        std::memset(FData.get() + oldSize, 0, static_cast<std::size_t>(dirtyEnd - oldSize));
+        std::memset(FData.Data() + oldSize, 0, static_cast<std::size_t>(dirtyEnd - oldSize));
     FDirtyEnd = std::max(FDirtyEnd, newSize);
-    SetPointer(FData.get(), newSize);
+    SetPointer(FData.Data(), newSize);
     if (CurrentPosition() > newSize)
         Seek(0, TSeekOrigin::soEnd);
 }
@@ -67,14 +52,13 @@ std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
     const std::int64_t end = position + count;
     if (end > Size())
         SetSize(end);
-    std::memcpy(FData.get() + position, buffer, static_cast<std::size_t>(count));
+    std::memcpy(FData.Data() + position, buffer, static_cast<std::size_t>(count));
     Seek(end, TSeekOrigin::soBeginning);
     return count;
 }
 
 void TMemoryStream::Clear() {
-    FData.reset();
-    FCapacity = 0;
+    FData.Release();
     FDirtyEnd = 0;
     SetPointer(nullptr, 0);
     Seek(0, TSeekOrigin::soBeginning);
@@ -87,10 +71,10 @@ void TMemoryStream::LoadFromStream(TStream& stream) {
     loaded.SetSize(stream.Size());
     stream.ReadBuffer(loaded.Memory(), loaded.Size());
     const std::int64_t position = CurrentPosition();
+    const std::int64_t size = loaded.Size();
     FData = std::move(loaded.FData);
-    FCapacity = loaded.FCapacity;
     FDirtyEnd = loaded.FDirtyEnd;
-    SetPointer(FData.get(), loaded.Size());
+    SetPointer(FData.Data(), size);
     Seek(std::min(position, Size()), TSeekOrigin::soBeginning);
 }
 

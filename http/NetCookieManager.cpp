@@ -91,29 +91,29 @@ void TNetCookieManager::Store(TNetCookies::TCookiePtr ACookie, std::string_view 
     }
 }
 
+// A reply may carry a great many cookies: they are taken one header value at a
+// time, and the Set-Cookie2 names are looked up, not scanned for each cookie.
 void TNetCookieManager::AddServerCookies(const TNetHeaderList& AHeaders, const TNetURI& AURL) {
-    std::vector<std::string> cookies;
-    for (const std::string& value : AHeaders.AllValues("Set-Cookie")) {
-        std::vector<std::string> split = SplitCookies(value);
-        cookies.insert(cookies.end(), split.begin(), split.end());
-    }
-    std::vector<std::string> cookies2;
-    for (const std::string& value : AHeaders.AllValues("Set-Cookie2")) {
-        std::vector<std::string> split = SplitCookies(value);
-        cookies2.insert(cookies2.end(), split.begin(), split.end());
-    }
-    for (const std::string& cookie : cookies) {
-        std::string name = CookieNameOf(cookie);
-        bool inCookie2 =
-            std::any_of(cookies2.begin(), cookies2.end(), [&name](const std::string& c2) {
-                return TextIsSame(CookieNameOf(c2), name);
-            });
-        if (!inCookie2) {
-            AddServerCookie(cookie, AURL);
+    const std::vector<std::string> values2 = AHeaders.AllValues("Set-Cookie2");
+    std::vector<std::string> names2;
+    for (const std::string& value : values2) {
+        for (const std::string& cookie : SplitCookies(value)) {
+            names2.push_back(UpperCase(CookieNameOf(cookie)));
         }
     }
-    for (const std::string& cookie : cookies2) {
-        AddServerCookie2(cookie, AURL);
+    std::sort(names2.begin(), names2.end());
+    for (const std::string& value : AHeaders.AllValues("Set-Cookie")) {
+        for (const std::string& cookie : SplitCookies(value)) {
+            if (!std::binary_search(names2.begin(), names2.end(),
+                                    UpperCase(CookieNameOf(cookie)))) {
+                AddServerCookie(cookie, AURL);
+            }
+        }
+    }
+    for (const std::string& value : values2) {
+        for (const std::string& cookie : SplitCookies(value)) {
+            AddServerCookie2(cookie, AURL);
+        }
     }
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // The cookies of one run, in the order they arrived, indexed by name (without
-// regard to case). Several readers or one writer at a time.
+// regard to case). Several readers or one writer at a time. Bounded as browsers
+// bound theirs, so a server cannot make the store (or the request heads built
+// from it) grow without end.
 
 #include "http/NetCookie.h"
 
+#include <cstdint>
 #include <list>
 #include <map>
 #include <memory>
@@ -15,8 +18,15 @@ class TNetCookies {
 public:
     using TCookiePtr = std::unique_ptr<TNetNetscapeCookie>;
 
+    static constexpr std::size_t MaxCookiesPerDomain = 50;
+    static constexpr std::size_t MaxCookies = 3000;
+    // The longest name plus value a cookie may have.
+    static constexpr std::size_t MaxCookieSize = 4096;
+
     // Stores the cookie under its name; a stored cookie of that name, whatever its
-    // domain and path, is replaced in its place.
+    // domain and path, is replaced in its place. A cookie longer than
+    // MaxCookieSize is ignored. Past MaxCookiesPerDomain cookies of one domain, or
+    // MaxCookies in all, the oldest go first.
     void AddCookie(TCookiePtr ACookie);
     // Removes every cookie whose expiry has passed.
     void PurgeExpired(fw::TDateTime ANow);
@@ -28,10 +38,25 @@ public:
     const TNetNetscapeCookie* Cookie(const std::string& AName) const;
 
 private:
-    using TCookieOrder = std::list<TCookiePtr>;
+    struct TStored {
+        TCookiePtr cookie;
+        std::uint64_t age; // arrival order; a replacement keeps the age of its place
+        std::string domain;
+    };
+    using TCookieOrder = std::list<TStored>;
+    using TDomainCookies = std::map<std::uint64_t, TCookieOrder::iterator>; // by age
+
+    void Replace(TCookieOrder::iterator AStored, TCookiePtr ACookie);
+    void Append(TCookiePtr ACookie);
+    // Removes the oldest cookie of the domain other than AKeep while it has too many.
+    void LimitDomain(const std::string& ADomain, TCookieOrder::iterator AKeep);
+    void Erase(TCookieOrder::iterator AStored);
 
     mutable std::shared_mutex FLock;
     TCookieOrder FCookies;
     // The cookie list: upper-cased name → place in FCookies.
     std::map<std::string, TCookieOrder::iterator> FCookieList;
+    // Domain (upper-cased, without a leading ".") → its cookies.
+    std::map<std::string, TDomainCookies> FDomains;
+    std::uint64_t FNextAge = 0;
 };

@@ -7,10 +7,14 @@
 
 namespace {
 
-// The port as a number; 80 when the text is not a port number.
-std::uint16_t PortNumber(std::string_view text) {
+// The port as a number. A port that is not one of 1-65535 is refused rather
+// than replaced by another, so a request never reaches a server it was not meant for.
+std::uint16_t PortNumber(const std::string& text) {
     std::optional<std::int64_t> value = ParseInt64(text);
-    return value && *value >= 0 && *value <= 65535 ? static_cast<std::uint16_t>(*value) : 80;
+    if (!value || *value < 1 || *value > 65535) {
+        throw ENetException("Invalid port number: " + text);
+    }
+    return static_cast<std::uint16_t>(*value);
 }
 
 const char* VersionText(TNetHTTPProtocolVersion version) {
@@ -43,9 +47,8 @@ void TNetCustomHTTP::DoRequest(const std::string& AMethod, const std::string& AU
         TNetHTTPProtocol protocol(*this);
         for (;;) {
             PrepareRequest();
-            ConnectToHost();
-            SendRequestHead();
-            protocol.ReadResponse();
+            const bool reused = ConnectToHost();
+            ExchangeHeads(protocol, reused);
             if (protocol.ProcessResponse(AIgnoreReplies) != TNetHTTPWhatsNext::wnGoToURL) {
                 break;
             }
@@ -104,7 +107,7 @@ void TNetCustomHTTP::PrepareRequest() {
     if (!FURL.Params().empty()) {
         requestTarget += "?" + FURL.Params();
     }
-    FRequest.SetURL(requestTarget);
+    FRequest.SetURL(TNetURI::EncodeTarget(requestTarget));
     FRequest.SetContentLength(-1);
     bool defaultPort = (TextIsSame(FURL.Protocol(), "http") && FURL.Port() == "80") ||
                        (TextIsSame(FURL.Protocol(), "https") && FURL.Port() == "443");
@@ -114,7 +117,7 @@ void TNetCustomHTTP::PrepareRequest() {
     FRequest.SetHost(defaultPort ? host : host + ":" + FURL.Port());
 }
 
-void TNetCustomHTTP::ConnectToHost() {
+bool TNetCustomHTTP::ConnectToHost() {
     std::uint16_t port = PortNumber(FURL.Port());
     if (Connected() && Socket() != nullptr && Socket()->IPVersion() != FURL.IPVersion()) {
         Disconnect();
@@ -141,7 +144,8 @@ void TNetCustomHTTP::ConnectToHost() {
         }
     }
     CheckForGracefulDisconnect(false);
-    if (!Connected()) {
+    const bool reused = Connected();
+    if (!reused) {
         Disconnect();
         Connect();
     }
@@ -153,6 +157,31 @@ void TNetCustomHTTP::ConnectToHost() {
                                        ? std::string("identity")
                                        : FRequest.AcceptEncoding() + ", identity");
     }
+    return reused;
+}
+
+// A server may close a kept connection just as the request goes out, and no
+// check beforehand can rule that out: a request on a reused connection that
+// fails before any byte of the reply arrived goes once more on a new one.
+void TNetCustomHTTP::ExchangeHeads(TNetHTTPProtocol& AProtocol, bool AReusedConnection) {
+    if (AReusedConnection) {
+        const std::uint64_t received = IOHandler()->BytesReceived();
+        try {
+            SendRequestHead();
+            AProtocol.ReadResponse();
+            return;
+        } catch (const ENetException& e) {
+            bool closedUnderUs = dynamic_cast<const ENetSocketError*>(&e) != nullptr ||
+                                 dynamic_cast<const ENetConnClosedGracefully*>(&e) != nullptr;
+            if (!closedUnderUs || IOHandler()->BytesReceived() != received) {
+                throw;
+            }
+        }
+        Disconnect();
+        Connect();
+    }
+    SendRequestHead();
+    AProtocol.ReadResponse();
 }
 
 void TNetCustomHTTP::SendRequestHead() {

@@ -27,6 +27,9 @@ public:
     using ENetReplyError::ENetReplyError;
 };
 
+// The most of an error reply's body that its exception keeps.
+constexpr std::size_t kMaxErrorBodyBytes = 64 * 1024;
+
 // A reply the client does not accept. Message: the status line as received.
 class ENetHTTPProtocolException : public ENetReplyRFCError {
 public:
@@ -35,7 +38,8 @@ public:
           FErrorMessage(std::move(AErrorMessage)) {}
 
     int ErrorCode() const noexcept { return FErrorCode; }
-    // The reply body decoded as text in the reply's charset.
+    // The reply body (its first kMaxErrorBodyBytes) decoded as text in the reply's
+    // charset.
     const std::string& ErrorMessage() const noexcept { return FErrorMessage; }
 
 private:
@@ -97,7 +101,10 @@ private:
     friend class TNetHTTPProtocol;
 
     void PrepareRequest();
-    void ConnectToHost();
+    // Whether the request goes on a connection kept from an earlier one.
+    bool ConnectToHost();
+    // Sends the request head and reads the reply's head.
+    void ExchangeHeads(TNetHTTPProtocol& AProtocol, bool AReusedConnection);
     void SendRequestHead();
     // Takes the cookies of a reply's headers (or of a page's declarations) in.
     void ProcessCookies(const TNetHeaderList& AHeaders);

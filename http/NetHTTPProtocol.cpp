@@ -27,6 +27,25 @@ std::int64_t ChunkSize(std::string_view line) {
     return !size || *size > std::uint64_t(kLargest) ? kLargest : std::int64_t(*size);
 }
 
+// An error reply's body as its exception keeps it: the first kMaxErrorBodyBytes.
+// The rest is read as the reply's framing says, but dropped, so a hostile body
+// costs no memory.
+class TErrorBodyStream : public fw::TMemoryStream {
+public:
+    static constexpr auto kLimit = static_cast<std::int64_t>(kMaxErrorBodyBytes);
+
+    std::int64_t Write(const void* buffer, std::int64_t count) override {
+        const std::int64_t position = Position();
+        const std::int64_t kept = std::clamp<std::int64_t>(kLimit - position, 0, count);
+        fw::TMemoryStream::Write(buffer, kept);
+        Seek(position + count, fw::TSeekOrigin::soBeginning);
+        return count;
+    }
+    void SetSize(std::int64_t newSize) override {
+        fw::TMemoryStream::SetSize(std::min(newSize, kLimit));
+    }
+};
+
 } // namespace
 
 TNetIOHandler& TNetHTTPProtocol::IO() {
@@ -38,10 +57,18 @@ TNetHTTPResponse& TNetHTTPProtocol::Response() {
 }
 
 void TNetHTTPProtocol::ReadResponse() {
-    do {
+    for (int interim = 0;; ++interim) {
         ReadResponseHead();
+        // A server that sends nothing but interim replies would hold the request
+        // (and feed the cookie store) for ever.
+        if (Response().ResponseCode() == 100 && interim == kMaxInterimReplies) {
+            throw ENetException("Too many interim replies.");
+        }
         FHTTP.ProcessCookies(Response().RawHeaders());
-    } while (Response().ResponseCode() == 100);
+        if (Response().ResponseCode() != 100) {
+            return;
+        }
+    }
 }
 
 void TNetHTTPProtocol::ReadResponseHead() {
@@ -61,6 +88,13 @@ void TNetHTTPProtocol::ReadHeaderLines() {
             IO().SetReadTimeout(FHTTP.ConnectTimeout());
             line = IO().ReadLn();
         } catch (const ENetConnClosedGracefully&) {
+            // A close after a whole line ends the block; one that cuts a line
+            // short leaves a head that cannot be trusted, and its bytes must not
+            // pass for the body.
+            if (!IO().InputBufferIsEmpty()) {
+                IO().InputBuffer().Clear();
+                throw;
+            }
             FHTTP.Disconnect();
             return;
         }
@@ -122,7 +156,7 @@ TNetHTTPWhatsNext TNetHTTPProtocol::HandleRedirect(std::span<const int> AIgnoreR
 }
 
 TNetHTTPWhatsNext TNetHTTPProtocol::ErrorReply(int AWait, std::span<const int> AIgnoreReplies) {
-    fw::TMemoryStream body;
+    TErrorBodyStream body;
     fw::TStream* callerStream = Response().ContentStream();
     Response().SetContentStream(&body);
     try {

@@ -17,8 +17,8 @@ class TNetHTTPProtocol {
 public:
     explicit TNetHTTPProtocol(TNetCustomHTTP& AHTTP) : FHTTP(AHTTP) {}
 
-    // The status line and headers, with cookies taken in after each head; an
-    // interim 100 reply is passed over.
+    // The status line and headers, with cookies taken in after each head; up to
+    // kMaxInterimReplies interim 100 replies are passed over.
     void ReadResponse();
     // Disposes of the reply just read: reads its body, follows a redirect, or
     // raises ENetHTTPProtocolException for a reply that is not accepted.
@@ -26,6 +26,8 @@ public:
 
 private:
     static constexpr int kNoWait = -1;
+    // Interim (100) replies passed over before the final one.
+    static constexpr int kMaxInterimReplies = 10;
 
     void ReadResponseHead();
     void ReadHeaderLines();

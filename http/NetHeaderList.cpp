@@ -2,6 +2,8 @@
 
 #include "http/NetText.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsContinuation(const std::string& line) {
@@ -16,14 +18,16 @@ bool HasName(const std::string& line, std::string_view name) {
 }
 
 // The fold point of a long line: the last space, tab or comma within the fold
-// length, else the first one after it; npos when there is none.
-std::size_t FoldPoint(std::string_view line) {
+// length, else the first one after it; npos when there is none. It lies after the
+// first character of the value (at valueStart), so no line is left with a name
+// and no value, which servers refuse.
+std::size_t FoldPoint(std::string_view line, std::size_t valueStart) {
     std::size_t limit = TNetHeaderList::FoldLength;
     std::size_t before = line.find_last_of(" \t,", limit);
-    if (before != std::string_view::npos && before > 0) {
+    if (before != std::string_view::npos && before > valueStart) {
         return before;
     }
-    return line.find_first_of(" \t,", limit);
+    return line.find_first_of(" \t,", std::max(limit, valueStart + 1));
 }
 
 } // namespace
@@ -95,9 +99,10 @@ void TNetHeaderList::AddStrings(const TNetHeaderList& AOther) {
 std::vector<std::string> TNetHeaderList::FoldedLines(std::string_view AName,
                                                      std::string_view AValue) const {
     std::string line = std::string(AName) + ": " + std::string(AValue);
+    std::size_t valueStart = std::min(line.find_first_not_of(" \t", AName.size() + 1), line.size());
     std::vector<std::string> lines;
     while (line.size() > FoldLength) {
-        std::size_t at = FoldPoint(line);
+        std::size_t at = FoldPoint(line, valueStart);
         if (at == std::string::npos) {
             break;
         }
@@ -109,6 +114,7 @@ std::vector<std::string> TNetHeaderList::FoldedLines(std::string_view AName,
         }
         lines.push_back(line.substr(0, headEnd));
         line = " " + std::string(rest);
+        valueStart = 1;
     }
     lines.push_back(std::move(line));
     return lines;

@@ -112,6 +112,7 @@ int TNetIOHandler::ReadFromSource(bool ARaiseExceptionIfDisconnected, int ATimeo
             throw;
         }
         FInputBuffer.Commit(received);
+        FBytesReceived += received;
         if (received == 0) {
             FClosedGracefully = true;
         }

@@ -65,6 +65,8 @@ public:
     bool WriteBufferingActive() const { return FWriteBuffer != nullptr; }
 
     bool ClosedGracefully() const { return FClosedGracefully; }
+    // Bytes received from the source since the handler was made.
+    std::uint64_t BytesReceived() const { return FBytesReceived; }
     bool Opened() const { return FOpened; }
     const std::string& Host() const { return FHost; }
     void SetHost(std::string value) { FHost = std::move(value); }
@@ -102,6 +104,7 @@ private:
     std::string TakeLine(std::size_t ALength, std::size_t ATerminatorLength, char ATerminator);
     void SendWriteBuffer(std::size_t AByteCount);
 
+    std::uint64_t FBytesReceived = 0;
     std::int32_t FConnectTimeout = 0;
     std::string FHost;
     TNetBuffer FInputBuffer;

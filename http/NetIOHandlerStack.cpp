@@ -23,29 +23,29 @@ std::int64_t ElapsedMs(std::chrono::steady_clock::time_point start) {
 } // namespace
 
 bool TNetIOHandlerStack::Readable(int AMSec) {
-    if (!BindingAllocated()) {
-        throw ENetConnClosedGracefully();
-    }
-    if (!TNetAntiFreezeBase::ShouldUse()) {
-        return Binding()->Readable(AMSec < 0 ? -1 : AMSec);
-    }
     const auto start = std::chrono::steady_clock::now();
     for (;;) {
-        int slice = TNetAntiFreezeBase::Current()->IdleTimeOut();
-        if (AMSec >= 0) {
-            slice = static_cast<int>(std::min<std::int64_t>(slice, AMSec - ElapsedMs(start)));
+        // Both are looked up again at every step: a handler run by the pump may
+        // have closed the connection, or freed the pump itself.
+        if (!BindingAllocated()) {
+            throw ENetConnClosedGracefully();
         }
-        bool ready = Binding()->Readable(std::max(slice, 0));
+        const int remaining =
+            AMSec < 0 ? -1 : int(std::max<std::int64_t>(AMSec - ElapsedMs(start), 0));
+        if (!TNetAntiFreezeBase::ShouldUse()) {
+            return Binding()->Readable(remaining);
+        }
+        int slice = TNetAntiFreezeBase::Current()->IdleTimeOut();
+        if (remaining >= 0) {
+            slice = std::min(slice, remaining);
+        }
+        bool ready = Binding()->Readable(slice);
         TNetAntiFreezeBase::DoProcess(!ready);
         if (ready) {
             return true;
         }
         if (AMSec >= 0 && ElapsedMs(start) >= AMSec) {
             return false;
-        }
-        // A handler run by the pump may have closed the connection.
-        if (!BindingAllocated()) {
-            throw ENetConnClosedGracefully();
         }
     }
 }

@@ -88,6 +88,23 @@ void TNetURI::SplitDocument(std::string_view rest) {
     FDocument = std::string(rest);
 }
 
+std::string TNetURI::EncodeTarget(std::string_view ATarget) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string encoded;
+    encoded.reserve(ATarget.size());
+    for (char c : ATarget) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte >= 0x7F) {
+            encoded += '%';
+            encoded += kHex[byte >> 4];
+            encoded += kHex[byte & 0x0F];
+        } else {
+            encoded += c;
+        }
+    }
+    return encoded;
+}
+
 std::string TNetURI::ProcessPath(std::string_view ABasePath, std::string_view APath) {
     std::string joined;
     if (!APath.empty() && APath.front() == '/') {

@@ -125,6 +125,36 @@ TEST(MemoryStream, GrowsGeometrically) {
     EXPECT_LT(reallocations, 40);
 }
 
+// Once large, a stream grows where it lies: its bytes are never copied, so the old
+// and the new block are never alive together (a stream near its limit would
+// otherwise need twice its size). Sizes given up and taken again read as zeros.
+TEST(MemoryStream, ALargeStreamGrowsInPlace) {
+    TMemoryStream stream;
+    std::string block(std::size_t(64) << 10, 'x');
+    for (int i = 0; i < 32; ++i) {
+        block[0] = char('a' + i % 26);
+        stream.Write(block.data(), std::int64_t(block.size()));
+    }
+    const void* where = stream.Memory();
+    for (int i = 32; i < 512; ++i) {
+        block[0] = char('a' + i % 26);
+        stream.Write(block.data(), std::int64_t(block.size()));
+        ASSERT_EQ(stream.Memory(), where) << "moved at block " << i;
+    }
+    const auto* bytes = static_cast<const char*>(stream.Memory());
+    for (int i = 0; i < 512; ++i) {
+        ASSERT_EQ(bytes[std::size_t(i) * block.size()], char('a' + i % 26)) << i;
+    }
+    stream.SetSize(100);
+    stream.SetSize(200);
+    EXPECT_EQ(std::string(bytes + 99, 3), std::string("x\0\0", 3));
+    EXPECT_EQ(bytes[199], '\0');
+    stream.SetPosition(std::int64_t(1) << 28);
+    stream.Write("!", 1);
+    EXPECT_EQ(stream.Size(), (std::int64_t(1) << 28) + 1);
+    EXPECT_EQ(stream.Memory(), where);
+}
+
 TEST(MemoryStream, CopiesFromAndLoadsOtherStreams) {
     TMemoryStream source;
     WriteText(source, "0123456789");

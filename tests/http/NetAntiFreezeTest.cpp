@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -74,6 +75,21 @@ TEST(NetAntiFreeze, TurnsWhileADownloadWaits) {
     http.Get(server.URL("/"), stream);
     EXPECT_EQ(stream.Size(), 6);
     EXPECT_GT(dispatch.all, 3);
+}
+
+// A handler run by a turn may free the pump (the form that owns it closing);
+// the read goes on without it.
+TEST(NetAntiFreeze, ThePumpFreedInsideAWait) {
+    auto pump = std::make_unique<TNetAntiFreeze>(nullptr);
+    pump->SetIdleTimeOut(5);
+    TNetAntiFreeze::SetDispatchers([&pump] { pump.reset(); }, nullptr);
+    ScriptedServer server({SlowReply()});
+    TNetHTTP http(nullptr);
+    fw::TMemoryStream stream;
+    http.Get(server.URL("/"), stream);
+    TNetAntiFreeze::SetDispatchers(nullptr, nullptr);
+    EXPECT_EQ(pump, nullptr);
+    EXPECT_EQ(stream.Size(), 6);
 }
 
 TEST(NetAntiFreeze, TurnsWhileAConnectWaits) {

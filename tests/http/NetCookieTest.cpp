@@ -112,6 +112,57 @@ TEST(NetCookies, StoresReplacesExpiresAndChooses) {
     EXPECT_TRUE(otherHost.Lines().empty());
 }
 
+// The names the store keeps, in store order.
+Texts StoredNames(TNetCookieManager& manager, const TNetURI& site) {
+    Texts names;
+    TNetHeaderList headers;
+    manager.GenerateClientCookies(site, false, headers);
+    for (const std::string& line : headers.Lines()) {
+        if (line.rfind("Cookie: ", 0) == 0) {
+            names.push_back(line.substr(8, line.find('=') - 8));
+        }
+    }
+    return names;
+}
+
+TEST(NetCookies, TheStoreIsBounded) {
+    const TNetURI site("http://www.example.com/");
+    {
+        SCOPED_TRACE("at most 50 of one domain: the oldest go first");
+        TNetCookieManager manager(nullptr);
+        for (int i = 0; i < 60; ++i) {
+            manager.AddServerCookie("c" + std::to_string(i) + "=1", site);
+        }
+        manager.AddServerCookie("c15=replaced", site); // keeps its place and its age
+        manager.AddServerCookie("c60=1", site);
+        Texts names = StoredNames(manager, site);
+        ASSERT_EQ(names.size(), 50u);
+        EXPECT_EQ(names.front(), "c11");
+        EXPECT_EQ(names.back(), "c60");
+        EXPECT_EQ(manager.CookieCollection().Cookie("c15")->Value(), "replaced");
+        manager.AddServerCookie("parent=1; domain=.example.com", site); // another domain
+        EXPECT_EQ(manager.CookieCollection().Count(), 51u);
+    }
+    {
+        SCOPED_TRACE("at most 3000 in all: the oldest go first");
+        TNetCookieManager manager(nullptr);
+        for (int i = 0; i < 3100; ++i) {
+            manager.AddServerCookie("c" + std::to_string(i) + "=1",
+                                    TNetURI("http://h" + std::to_string(i % 70) + ".example.com/"));
+        }
+        EXPECT_EQ(manager.CookieCollection().Count(), 3000u);
+        EXPECT_EQ(manager.CookieCollection().Cookie("c99"), nullptr);
+        EXPECT_NE(manager.CookieCollection().Cookie("c100"), nullptr);
+    }
+    {
+        SCOPED_TRACE("name and value at most 4096 bytes");
+        TNetCookieManager manager(nullptr);
+        manager.AddServerCookie("big=" + std::string(4093, 'x'), site);
+        manager.AddServerCookie("huge=" + std::string(4093, 'x'), site);
+        EXPECT_EQ(StoredNames(manager, site), Texts{"big"});
+    }
+}
+
 TEST(NetCookies, VersionTwoCookies) {
     TNetCookieManager manager(nullptr);
     TNetURI site("http://www.example.com:8080/");

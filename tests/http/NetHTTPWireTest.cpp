@@ -34,6 +34,14 @@ std::string ManyHeaders(int count) {
     return head + "\r\nok";
 }
 
+std::string InterimReplies(int count) {
+    std::string replies;
+    for (int i = 0; i < count; ++i) {
+        replies += "HTTP/1.1 100 Continue\r\nSet-Cookie: c" + std::to_string(i) + "=1\r\n\r\n";
+    }
+    return replies;
+}
+
 const WireCase kCases[] = {
     {"counted body",
      {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello"},
@@ -87,6 +95,18 @@ const WireCase kCases[] = {
      false,
      "ok",
      {"begin read 2", "work read 2", "end read"}},
+    {"ten interim replies",
+     {InterimReplies(10) + "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"},
+     false,
+     "ok",
+     {"begin read 2", "work read 2", "end read"}},
+    {"an eleventh interim reply is refused",
+     {InterimReplies(11) + "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"},
+     false,
+     "",
+     {},
+     "ENetException",
+     "Too many interim replies."},
     {"201 with a Location is not a redirect",
      {"HTTP/1.1 201 Created\r\nLocation: /elsewhere\r\nContent-Length: 4\r\n\r\nmade"},
      false,
@@ -164,6 +184,13 @@ const WireCase kCases[] = {
      true,
      "",
      {"begin read 0", "end read"}},
+    {"close cutting a header line is no success, and its bytes are no body",
+     {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\nX-Partial"},
+     true,
+     "",
+     {},
+     "ENetConnClosedGracefully",
+     "Connection Closed Gracefully."},
     {"status line over the maximum length",
      {"HTTP/1.1 200 " + std::string(16400, 'x') + "\r\n\r\n"},
      true,

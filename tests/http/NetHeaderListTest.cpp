@@ -47,6 +47,27 @@ TEST(NetHeaderList, FoldsLongLinesAndReadsThemBack) {
     EXPECT_EQ(list.Values("X-List"), value);
 }
 
+// A line is never left with a name and no value ("Cookie:" and the value on
+// the next line), which servers refuse: it folds at a later blank or not at all.
+TEST(NetHeaderList, FoldsOnlyInsideTheValue) {
+    const std::string token(1500, 't');
+    struct {
+        const char* rule;
+        std::string value;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"one long word stays whole", "tok=" + token, {"Cookie: tok=" + token}},
+        {"a later blank is the fold", "a=1; tok=" + token, {"Cookie: a=1;", " tok=" + token}},
+        {"blanks before the value do not count", "  tok=" + token, {"Cookie:   tok=" + token}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        TNetHeaderList list;
+        list.SetValues("Cookie", c.value);
+        EXPECT_EQ(list.Lines(), c.lines);
+    }
+}
+
 TEST(NetHTTPResponse, ParsesFieldsFromHeaders) {
     TNetHTTPResponse response;
     response.SetResponseText("HTTP/1.0 404  Not Found");

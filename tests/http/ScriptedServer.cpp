@@ -144,6 +144,11 @@ void ScriptedServer::ServeConnection(int client, int connection) {
             }
             WriteAll(client, reply.pieces[i]);
         }
+        if (reply.resetAfter) {
+            linger abort{1, 0};
+            setsockopt(client, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+            return;
+        }
         if (reply.closeAfter) {
             return;
         }

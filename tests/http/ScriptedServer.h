@@ -13,6 +13,7 @@
 struct ScriptedReply {
     std::vector<std::string> pieces; // written in order, a short pause between them
     bool closeAfter = false;         // close the connection after the last piece
+    bool resetAfter = false;         // close it with a reset (RST) instead
 };
 
 class ScriptedServer {

@@ -3,6 +3,7 @@
 
 #include "tests/http/ScriptedServer.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -106,6 +107,24 @@ TEST_F(ToolGetTest, StopsAtTheFirstException) {
     EXPECT_FALSE(fs::exists(Out("b")));
     EXPECT_FALSE(fs::exists(Out("c")));
     EXPECT_EQ(server.Requests().size(), 2u);
+}
+
+TEST_F(ToolGetTest, PrintsAtMost64KiBOfAnErrorBody) {
+    std::string body;
+    for (int i = 0; body.size() < 100000; ++i) {
+        body += "line " + std::to_string(i) + "\n";
+    }
+    ScriptedServer server({{{"HTTP/1.1 500 Oops\r\nContent-Type: text/plain\r\nContent-Length: " +
+                             std::to_string(body.size()) + "\r\n\r\n" + body}}});
+    ToolRun run = Run({server.URL("/"), Out("x")});
+    EXPECT_EQ(run.exitCode, 1);
+    std::string printed;
+    auto line = std::find(run.stderrLines.begin(), run.stderrLines.end(), "ErrorCode: 500");
+    ASSERT_NE(line, run.stderrLines.end());
+    for (++line; line != run.stderrLines.end(); ++line) {
+        printed += *line + "\n";
+    }
+    EXPECT_EQ(printed, body.substr(0, 65536) + "\n");
 }
 
 TEST_F(ToolGetTest, ReportsTransportFailuresOnOneLine) {

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -41,12 +42,25 @@ void PrintWorkEvents(TNetHTTP& http) {
         [](fw::TObject*, TWorkMode mode) { std::fprintf(stderr, "end %s\n", ModeText(mode)); });
 }
 
+// At most kMaxErrorBodyBytes of a refused reply's body text (which decoding may
+// have made longer than the bytes kept), ending before a cut character.
+std::string_view ShownBody(std::string_view body) {
+    if (body.size() <= kMaxErrorBodyBytes) {
+        return body;
+    }
+    std::size_t end = kMaxErrorBodyBytes;
+    while (end > 0 && (static_cast<unsigned char>(body[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return body.substr(0, end);
+}
+
 // "CLASS: MESSAGE"; a refused reply adds its status code and its body.
 void PrintException(const std::exception& e) {
     std::fprintf(stderr, "%s: %s\n", ExceptionClassName(e).c_str(), OneLine(e.what()).c_str());
     if (const auto* reply = dynamic_cast<const ENetHTTPProtocolException*>(&e)) {
         std::fprintf(stderr, "ErrorCode: %d\n", reply->ErrorCode());
-        const std::string& body = reply->ErrorMessage();
+        const std::string_view body = ShownBody(reply->ErrorMessage());
         std::fwrite(body.data(), 1, body.size(), stderr);
         if (!body.empty() && body.back() != '\n') {
             std::fputc('\n', stderr);
