@@ -52,6 +52,24 @@ TSkinHeader ReadHeader(ContainerReader& reader) {
     return header;
 }
 
+std::span<const std::uint8_t> BytesOf(fw::TMemoryStream& stream) {
+    return {static_cast<const std::uint8_t*>(stream.Memory()),
+            static_cast<std::size_t>(stream.Size())};
+}
+
+// The compressed block's declared length is checked before anything is unpacked,
+// so a small file cannot make the reader take gigabytes. A block too short to
+// declare one is left to the codec to report.
+void CheckDeclaredSize(fw::TMemoryStream& block) {
+    if (block.Size() < 4)
+        return;
+    ContainerReader reader(BytesOf(block));
+    const std::int32_t declared = reader.Int32("the unpacked length");
+    if (declared > kMaxUnpackedSkinSize)
+        throw ESkinFileError("Skin file is damaged: it declares " + std::to_string(declared) +
+                             " unpacked bytes, more than the 64 MiB a skin may have");
+}
+
 std::string_view AsText(std::span<const std::uint8_t> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
@@ -82,10 +100,10 @@ void TSkinReader::Decompress(fw::TStream& source, fw::TStream& Dest) {
 }
 
 bool TSkinReader::Loadfromstream(fw::TMemoryStream& r2) {
-    fw::TMemoryStream unpacked;
-    Decompress(r2, unpacked);
-    ContainerReader reader({static_cast<const std::uint8_t*>(unpacked.Memory()),
-                            static_cast<std::size_t>(unpacked.Size())});
+    CheckDeclaredSize(r2);
+    auto unpacked = std::make_unique<fw::TMemoryStream>();
+    Decompress(r2, *unpacked);
+    ContainerReader reader(BytesOf(*unpacked));
 
     FHeader = ReadHeader(reader);
     const int padding = SkinPaddingLength(FHeader.Version);
@@ -108,10 +126,13 @@ bool TSkinReader::Loadfromstream(fw::TMemoryStream& r2) {
     FDir.Assign(names);
     FNum = names.Count();
     FSizes = sizes;
+    // The data area moves to the front of the unpacked bytes, which become the
+    // reader's: no second copy, and nothing of an earlier skin left to reach.
     const auto data = reader.Rest();
-    // The stream is emptied first, so no entry can reach the tail of an earlier skin.
-    FMs.Clear();
-    FMs.WriteBuffer(data.data(), static_cast<std::int64_t>(data.size()));
+    std::memmove(unpacked->Memory(), data.data(), data.size());
+    unpacked->SetSize(static_cast<std::int64_t>(data.size()));
+    unpacked->SetPosition(0);
+    FMs = std::move(unpacked);
     return true;
 }
 
@@ -130,9 +151,9 @@ template <class Matches> int TSkinReader::FindEntry(Matches matches, std::int64_
 // inside the data area.
 void TSkinReader::CopyEntry(int index, std::int64_t offset, fw::TMemoryStream& m) {
     const std::int64_t size = FSizes[static_cast<std::size_t>(index)];
-    const std::int64_t first = std::clamp<std::int64_t>(offset, 0, FMs.Size());
-    const std::int64_t last = std::clamp<std::int64_t>(offset + size, first, FMs.Size());
-    const auto* data = static_cast<const char*>(FMs.Memory());
+    const std::int64_t first = std::clamp<std::int64_t>(offset, 0, FMs->Size());
+    const std::int64_t last = std::clamp<std::int64_t>(offset + size, first, FMs->Size());
+    const auto* data = static_cast<const char*>(FMs->Memory());
     m.WriteBuffer(data + first, last - first);
     m.SetPosition(0);
 }

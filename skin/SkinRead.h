@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace skin {
@@ -32,6 +33,8 @@ struct TSkinHeader {
 };
 
 constexpr int kMaxSkinEntries = 1001;
+// The most a skin may unpack to; real skins are well under 1 MiB.
+constexpr std::int32_t kMaxUnpackedSkinSize = 64 << 20;
 
 class TSkinReader : public fw::TObject {
 public:
@@ -40,7 +43,9 @@ public:
 
     // False, after the "This is Older Skin File" message box, for an unknown
     // container version. A damaged block or container raises ElzhException or
-    // ESkinFileError and leaves the directory and data of the last skin.
+    // ESkinFileError and leaves the directory and data of the last skin; so does
+    // a block declaring more than kMaxUnpackedSkinSize bytes, before any work.
+    // The reader then holds the unpacked bytes, no other copy of them.
     bool Loadfromstream(fw::TMemoryStream& r2);
 
     // Copies the first entry named aname into m (empty when there is none).
@@ -54,7 +59,7 @@ public:
     std::int32_t Num() const { return FNum; }
     std::int32_t sizes(int index) const { return FSizes.at(static_cast<std::size_t>(index)); }
     // The data area of the last skin loaded.
-    fw::TMemoryStream& ms() { return FMs; }
+    fw::TMemoryStream& ms() { return *FMs; }
 
 private:
     template <class Matches> int FindEntry(Matches matches, std::int64_t& offset) const;
@@ -63,7 +68,7 @@ private:
     fw::TStringList FDir; // lower-cased names in directory order
     std::int32_t FNum = 0;
     std::array<std::int32_t, kMaxSkinEntries> FSizes{};
-    fw::TMemoryStream FMs;
+    std::unique_ptr<fw::TMemoryStream> FMs = std::make_unique<fw::TMemoryStream>();
     TSkinHeader FHeader;
 };
 

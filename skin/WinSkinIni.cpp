@@ -8,10 +8,40 @@
 #include "skin/WinConvert.h"
 
 #include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace skin {
 
 namespace {
+
+// A skin's integer: an optional sign, then decimal digits or "$" and hexadecimal
+// digits, nothing else (the framework's own reader takes more, "x1F" and "0x" after
+// a sign among it); none when the text is not one or does not fit 32 bits.
+std::optional<std::int32_t> ParseSkinInteger(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    int base = 10;
+    if (!text.empty() && text.front() == '$') {
+        base = 16;
+        text.remove_prefix(1);
+    }
+    std::uint64_t magnitude = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    const std::int64_t limit = negative ? std::int64_t(INT32_MAX) + 1 : INT32_MAX;
+    if (magnitude > std::uint64_t(limit))
+        return std::nullopt;
+    return static_cast<std::int32_t>(negative ? -std::int64_t(magnitude) : std::int64_t(magnitude));
+}
 
 bool IsHeader(const std::string& line) {
     return !line.empty() && line.front() == '[' && line.back() == ']';
@@ -175,7 +205,7 @@ std::int32_t TQuickIni::ReadInteger(const std::string& Section, const std::strin
     std::string text = ReadString(Section, Ident, "");
     if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
         text.replace(0, 2, "$");
-    return fw::StrToIntDef(text, Default);
+    return ParseSkinInteger(text).value_or(Default);
 }
 
 bool TQuickIni::ReadBool(const std::string& Section, const std::string& Ident, bool Default) const {

@@ -8,6 +8,7 @@
 #include "skin/WinSkinIni.h"
 #include "tests/skin/support/SkinTestUtil.h"
 
+#include <climits>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -54,6 +55,7 @@ const char* const kSkinText = "; skin description\r\n"
                               "Hex2=0X1f\r\n"
                               "Hex3=$1F\r\n"
                               "Bare=1F\r\n"
+
                               "Pair=1 2\r\n"
                               "Neg=-12\r\n"
                               "Empty=\r\n"
@@ -123,6 +125,38 @@ TEST(QuickIni, ReadsIntegersAndBooleans) {
     EXPECT_TRUE(ini.ReadBool("Colours", "Yes", false));
     EXPECT_FALSE(ini.ReadBool("Colours", "Word", false));
     EXPECT_TRUE(ini.ReadBool("Colours", "Word", true));
+}
+
+// Exactly the skin format's integers: a sign with decimal digits or "$" and hex
+// digits, "0x" or "0X" standing for "$" only at the very start.
+TEST(QuickIni, IntegersTakeNothingElse) {
+    const struct {
+        const char* value;
+        int expected;
+    } cases[] = {
+        {"0x1F", 31},
+        {"$1f", 31},
+        {"-$1F", -31},
+        {"+12", 12},
+        {"x1F", -7},
+        {"-0x1F", -7},
+        {"0x", -7},
+        {"$", -7},
+        {"-", -7},
+        {"--5", -7},
+        {"+-5", -7},
+        {"$-5", -7},
+        {"1e3", -7},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", -7},
+        {"-2147483649", -7},
+    };
+    for (const auto& c : cases) {
+        TQuickIni ini;
+        Load(ini, std::string("[S]\r\nk=") + c.value + "\r\n");
+        EXPECT_EQ(ini.ReadInteger("S", "k", -7), c.expected) << c.value;
+    }
 }
 
 TEST(QuickIni, ListsKeysAndLinesOfASection) {

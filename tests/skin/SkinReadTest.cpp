@@ -184,6 +184,23 @@ TEST(SkinReader, SizesPastTheDataDeliverOnlyWhatIsThere) {
     EXPECT_EQ(Entry(reader, "a"), ToBytes("x"));
 }
 
+// A skin that declares more than 64 MiB unpacked is refused before anything is
+// unpacked (real skins are well under 1 MiB); the last skin stays.
+TEST(SkinReader, RefusesAnUnpackedSizeOver64MiB) {
+    TSkinReader reader;
+    ASSERT_TRUE(Load(reader, SkinContainer(20000, 0, kEntries)));
+    fw::TMemoryStream file;
+    Fill(file, Block((64 << 20) + 1, Bytes(2 << 20, 0)));
+    try {
+        reader.Loadfromstream(file);
+        FAIL() << "loaded";
+    } catch (const ESkinFileError& e) {
+        EXPECT_EQ(e.Message(), "Skin file is damaged: it declares 67108865 unpacked bytes, more "
+                               "than the 64 MiB a skin may have");
+    }
+    EXPECT_EQ(Entry(reader, "skin.ini"), ToBytes("[Skins]\r\n"));
+}
+
 TEST(SkinReader, DamagedBlockIsACodecError) {
     Bytes file = Pack(SkinContainer(70000, 69, kEntries));
     file.resize(file.size() - 3);

@@ -83,6 +83,10 @@ TEST_F(SkinTool, ExtractsEntriesIntoTheFolder) {
 TEST_F(SkinTool, ReportsFailuresOnOneLineAndWritesNothing) {
     Write("old.skn", Pack(SkinContainer(12345, 0, kEntries)));
     Write("escape.skn", Pack(SkinContainer(20000, 0, {{"ok.bmp", {}}, {"../escape.bmp", {}}})));
+    Write("control.skn", Pack(SkinContainer(20000, 0, {{"ok.bmp", {}}, {"bell\a.bmp", {}}})));
+    Write("long.skn", Pack(SkinContainer(20000, 0, {{"ok.bmp", {}}, {std::string(256, 'n'), {}}})));
+    Write("short.lzh", ToBytes("ab"));
+    Write("huge.skn", Block((64 << 20) + 1, Bytes(2 << 20, 0)));
     Bytes cut = Pack(SkinContainer(70000, 69, kEntries));
     cut.resize(cut.size() / 2);
     Write("cut.skn", cut);
@@ -94,6 +98,13 @@ TEST_F(SkinTool, ReportsFailuresOnOneLineAndWritesNothing) {
         {"skin list old.skn", 1,
          "This is Older Skin File Please update to new version ! (container version 12345)"},
         {"skin extract escape.skn out", 1, "entry name \"../escape.bmp\" is not a plain file name"},
+        {"skin extract control.skn out", 1,
+         "control.skn: entry name \"bell\\x07.bmp\" is not a plain file name"},
+        {"skin extract long.skn out", 1, "is not a plain file name"},
+        {"skin list huge.skn", 1,
+         "huge.skn: Skin file is damaged: it declares 67108865 unpacked bytes, more than the "
+         "64 MiB a skin may have"},
+        {"lzh unpack short.lzh out", 1, "short.lzh: Stream read error"},
         {"skin extract cut.skn out", 1, "LZH : Compressed data ends before the declared length"},
         {"lzh unpack cut.skn out", 1, "LZH : Compressed data ends before the declared length"},
         {"lzh squeeze cut.skn out", 2, "unknown mode"},
@@ -102,7 +113,8 @@ TEST_F(SkinTool, ReportsFailuresOnOneLineAndWritesNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);
         std::string args = c.args;
-        for (const char* name : {"old.skn", "escape.skn", "cut.skn", "out"}) {
+        for (const char* name : {"old.skn", "escape.skn", "control.skn", "long.skn", "huge.skn",
+                                 "short.lzh", "cut.skn", "out"}) {
             const auto at = args.find(name);
             if (at != std::string::npos)
                 args.replace(at, std::strlen(name), "'" + Path(name) + "'");
@@ -117,6 +129,16 @@ TEST_F(SkinTool, ReportsFailuresOnOneLineAndWritesNothing) {
         EXPECT_FALSE(fs::exists(Path("out")));
         EXPECT_FALSE(fs::exists(dir.parent_path() / "escape.bmp"));
     }
+}
+
+TEST_F(SkinTool, AFailedWriteLeavesNothingExtracted) {
+    Write("skin.skn", Pack(SkinContainer(20000, 0, kEntries)));
+    fs::create_directories(Path("out/empty.bmp")); // a folder where the second file goes
+    const ToolRun run = Run("skin extract '" + Path("skin.skn") + "' '" + Path("out") + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("empty.bmp"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(Path("out/buttons.bmp")));
+    EXPECT_FALSE(fs::exists(Path("out/skin.ini")));
 }
 
 TEST_F(SkinTool, PacksAndUnpacksBlocks) {

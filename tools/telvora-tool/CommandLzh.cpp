@@ -1,6 +1,7 @@
 // telvora-tool lzh pack IN OUT | lzh unpack IN OUT: the skin codec's compressed
 // blocks (a 4-byte length, then the bit stream), file to file.
 
+#include "framework/Exception.h"
 #include "framework/MemoryStream.h"
 #include "skin/WinConvert.h"
 #include "tools/telvora-tool/CommandTable.h"
@@ -23,8 +24,10 @@ int RunLzh(std::span<const std::string> args) {
             skin::Compress(input, output);
         else
             skin::Decompress(input, output);
-    } catch (const skin::ElzhException& e) {
-        throw skin::ElzhException(args[1] + ": " + e.Message());
+    } catch (const fw::Exception& e) {
+        // The codec's and the stream's errors alike (a block too short to hold
+        // its length is a read error) name the file they came from.
+        throw fw::Exception(args[1] + ": " + e.Message());
     }
     // Written only once the whole result is in memory.
     output.SaveToFile(args[2]);

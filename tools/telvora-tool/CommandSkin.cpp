@@ -8,11 +8,14 @@
 #include "skin/SkinRead.h"
 #include "tools/telvora-tool/CommandTable.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -47,13 +50,61 @@ void LoadSkin(skin::TSkinReader& reader, const std::string& fileName) {
                                  fw::IntToStr(reader.header().Version) + ")");
 }
 
-// An entry becomes DIR/name: a name that is empty or would lead anywhere else
-// is refused before anything is written.
+// A name as an error line can show it: control characters as \xNN.
+std::string Printable(const std::string& name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == 0x7F)
+            shown += {'\\', 'x', kHex[c >> 4], kHex[c & 0x0F]};
+        else
+            shown += char(c);
+    }
+    return shown;
+}
+
+// An entry becomes DIR/name: a name that is empty, would lead anywhere else,
+// holds control characters or is too long for a file name is refused.
 void CheckEntryName(const std::string& fileName, const std::string& name) {
-    if (name.empty() || name == "." || name == ".." ||
-        name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
-        throw std::runtime_error(fileName + ": entry name \"" + name +
+    const bool control = std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    if (name.empty() || name == "." || name == ".." || control || name.size() > NAME_MAX ||
+        name.find_first_of("/\\") != std::string::npos)
+        throw std::runtime_error(fileName + ": entry name \"" + Printable(name) +
                                  "\" is not a plain file name; nothing extracted");
+}
+
+// Every entry as DIR/name, or none: each name is checked before the first file
+// is written, and a failed write removes what this run wrote. Of two entries
+// with one name the reader serves the first; so does the folder.
+void ExtractEntries(skin::TSkinReader& reader, const std::string& fileName,
+                    const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    for (int i = 0; i < reader.Num(); ++i) {
+        const std::string& name = reader.Dir().Strings(i);
+        CheckEntryName(fileName, name);
+        if (seen.insert(name).second)
+            names.push_back(name);
+    }
+    const bool madeFolder = std::filesystem::create_directories(folder);
+    std::vector<std::filesystem::path> written;
+    try {
+        for (const std::string& name : names) {
+            fw::TMemoryStream entry;
+            reader.readfile(name, entry);
+            written.push_back(folder / name);
+            entry.SaveToFile(written.back().string());
+        }
+    } catch (...) {
+        std::error_code ignored;
+        for (const auto& path : written)
+            std::filesystem::remove(path, ignored);
+        if (madeFolder)
+            std::filesystem::remove(folder, ignored);
+        throw;
+    }
 }
 
 int RunSkin(std::span<const std::string> args) {
@@ -76,20 +127,7 @@ int RunSkin(std::span<const std::string> args) {
         return tool::kExitOk;
     }
 
-    for (int i = 0; i < reader.Num(); ++i)
-        CheckEntryName(args[1], dir.Strings(i));
-    const std::filesystem::path folder(args[2]);
-    std::filesystem::create_directories(folder);
-    // Of two entries with one name the reader serves the first; so does the folder.
-    std::set<std::string> written;
-    for (int i = 0; i < reader.Num(); ++i) {
-        const std::string name = dir.Strings(i);
-        if (!written.insert(name).second)
-            continue;
-        fw::TMemoryStream entry;
-        reader.readfile(name, entry);
-        entry.SaveToFile((folder / name).string());
-    }
+    ExtractEntries(reader, args[1], args[2]);
     return tool::kExitOk;
 }
 
