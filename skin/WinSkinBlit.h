@@ -17,6 +17,11 @@ namespace skin {
 // pixels of the key colour (a system colour is resolved) untouched: one
 // MaskBlt through a mask made from the key colour.
 void TransparentDraw(win::HDC dc, const win::RECT& rect, const fw::TBitmap& bitmap, fw::TColor key);
+// The same from a DC holding a bitmap of `size` at its origin. The mask lives
+// in a buffer kept between calls, so drawing on every paint makes no new
+// drawing objects.
+void TransparentDraw(win::HDC dc, const win::RECT& rect, win::HDC source, win::SIZE size,
+                     fw::TColor key);
 
 // Copies source (a part of bitmap) once to a scratch bitmap and draws it
 // repeatedly from target's top-left corner, left to right and top to bottom,
@@ -25,7 +30,8 @@ void TransparentDraw(win::HDC dc, const win::RECT& rect, const fw::TBitmap& bitm
 // the centre. An empty source draws nothing.
 void TileDraw(fw::TCanvas& canvas, const win::RECT& target, const fw::TBitmap& bitmap,
               const win::RECT& source);
-// The same from a DC that has the bitmap selected.
+// The same from a DC that has the bitmap selected; the tile is copied into a
+// buffer kept between calls.
 void TileDraw(win::HDC dc, const win::RECT& target, win::HDC bitmapDC, const win::RECT& source);
 
 } // namespace skin

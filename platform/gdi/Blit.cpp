@@ -195,6 +195,9 @@ BOOL MaskBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, i
     const PixelView target = d->Target();
     RowEditor editor(target);
     RowReader maskReader(maskView);
+    // Keep where the mask is set, copy the source elsewhere: the colour-keyed
+    // copy every skin painter makes, worth a loop without the general rop.
+    const bool keyedCopy = fore == 0xAA && back == 0xCC && source;
     d->Clip().ForEachPart(destRect, [&](const RECT& part) {
         const int n = part.right - part.left;
         for (int row = part.top; row < part.bottom; ++row) {
@@ -203,8 +206,13 @@ BOOL MaskBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, i
             const std::uint32_t* m =
                 maskReader.Read(row - origin.y + yMask, part.left - origin.x + xMask, n);
             std::uint32_t* out = editor.Open(row, part.left, n);
-            for (int i = 0; i < n; ++i)
-                out[i] = Rop3(m[i] ? fore : back, p ? p[i] : pattern.solid, sr ? sr[i] : 0, out[i]);
+            if (keyedCopy)
+                for (int i = 0; i < n; ++i)
+                    out[i] = m[i] ? out[i] : sr[i];
+            else
+                for (int i = 0; i < n; ++i)
+                    out[i] =
+                        Rop3(m[i] ? fore : back, p ? p[i] : pattern.solid, sr ? sr[i] : 0, out[i]);
             editor.Commit();
         }
     });
