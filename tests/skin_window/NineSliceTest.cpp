@@ -2,6 +2,7 @@
 // for pixel. Pictures are rows of characters (SkinPixels.h).
 
 #include "SkinPixels.h"
+#include "platform/gdi/Gdi.h"
 #include "skin/WinSkinNineSlice.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +180,23 @@ TEST(DrawSkinImage, CopiesOrKeysOutMagenta) {
                       c.transparent, 1, 1, {1, 1, 1, 1});
         EXPECT_EQ(PictureOf(*canvas), c.expected) << c.rule;
     }
+}
+
+TEST(DrawSkinImage, LeavesNoDrawingObjectsBehind) {
+    const auto image = MakeBitmap(kSideBySide);
+    const auto canvas = FilledBitmap(40, 30);
+    const win::HDC dc = canvas->Canvas()->Handle();
+    const auto draw = [&] {
+        for (const bool transparent : {false, true})
+            DrawSkinImage(dc, {0, 0, 40, 30}, *image, TFrameLayout::Horizontal, 1, transparent, 2,
+                          1, {1, 1, 1, 1});
+    };
+    draw(); // the first paint may make the buffers it keeps
+    const win::UINT bitmaps = win::GdiObjectCount(win::OBJ_BITMAP);
+    const win::UINT dcs = win::GdiObjectCount(win::OBJ_MEMDC);
+    draw();
+    EXPECT_EQ(win::GdiObjectCount(win::OBJ_BITMAP), bitmaps);
+    EXPECT_EQ(win::GdiObjectCount(win::OBJ_MEMDC), dcs);
 }
 
 } // namespace
