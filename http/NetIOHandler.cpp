@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <limits>
+#include <typeinfo>
 
 namespace {
 
@@ -85,6 +86,11 @@ bool TNetIOHandler::CheckForDataOnSource(int ATimeout) {
 
 int TNetIOHandler::ReadFromSource(bool ARaiseExceptionIfDisconnected, int ATimeout,
                                   bool ARaiseExceptionOnTimeout) {
+    return ReceiveOnce(ARaiseExceptionIfDisconnected, ATimeout, ARaiseExceptionOnTimeout, {});
+}
+
+int TNetIOHandler::ReceiveOnce(bool ARaiseExceptionIfDisconnected, int ATimeout,
+                               bool ARaiseExceptionOnTimeout, std::span<std::uint8_t> ADirect) {
     if (ATimeout == IdTimeoutDefault) {
         ATimeout = FReadTimeOut > 0 ? FReadTimeOut : IdTimeoutInfinite;
     }
@@ -102,16 +108,21 @@ int TNetIOHandler::ReadFromSource(bool ARaiseExceptionIfDisconnected, int ATimeo
             }
             return -1;
         }
+        const bool buffered = ADirect.empty();
         std::span<std::uint8_t> room =
-            FInputBuffer.Reserve(static_cast<std::size_t>(FRecvBufferSize));
+            buffered ? FInputBuffer.Reserve(static_cast<std::size_t>(FRecvBufferSize)) : ADirect;
         std::size_t received = 0;
         try {
             received = ReadDataFromSource(room);
         } catch (...) {
-            FInputBuffer.Commit(0);
+            if (buffered) {
+                FInputBuffer.Commit(0);
+            }
             throw;
         }
-        FInputBuffer.Commit(received);
+        if (buffered) {
+            FInputBuffer.Commit(received);
+        }
         FBytesReceived += received;
         if (received == 0) {
             FClosedGracefully = true;
@@ -211,11 +222,29 @@ void TNetIOHandler::ReadBlocks(fw::TStream& AStream, std::int64_t AByteCount,
         buffered = static_cast<std::size_t>(std::min<std::int64_t>(AByteCount, buffered));
     }
     TakeIntoStream(AStream, buffered);
+    // A subclass may watch what is written to it: only a plain memory stream
+    // takes bytes straight from the socket.
+    auto* memory = typeid(AStream) == typeid(fw::TMemoryStream)
+                       ? static_cast<fw::TMemoryStream*>(&AStream)
+                       : nullptr;
     std::int64_t remaining = AReadUntilDisconnect ? -1 : AByteCount - std::int64_t(buffered);
     while (AReadUntilDisconnect || remaining > 0) {
         std::size_t block = static_cast<std::size_t>(FRecvBufferSize);
         if (!AReadUntilDisconnect) {
             block = static_cast<std::size_t>(std::min<std::int64_t>(remaining, block));
+        }
+        TBlockEnd end = memory != nullptr && InputBufferIsEmpty() ? ReceiveBlockInto(*memory, block)
+                                                                  : TBlockEnd::NoRoom;
+        if (end == TBlockEnd::Closed) {
+            if (AReadUntilDisconnect) {
+                return;
+            }
+            throw ENetConnClosedGracefully();
+        }
+        if (end == TBlockEnd::Full) {
+            remaining -= std::int64_t(block);
+            TNetAntiFreezeBase::DoProcess(true);
+            continue;
         }
         try {
             FillInputBuffer(block);
@@ -233,6 +262,48 @@ void TNetIOHandler::ReadBlocks(fw::TStream& AStream, std::int64_t AByteCount,
         remaining -= std::int64_t(block);
         TNetAntiFreezeBase::DoProcess(true);
     }
+}
+
+// Receives a block straight into the memory stream at its position, so each byte
+// is copied once (by the system) instead of twice; the work events and the ends
+// (a close, a failure) are those of the way through the receive buffer. NoRoom,
+// having done nothing, when the stream has no room for a whole block: the
+// buffered way then takes what arrives up to the limit.
+TNetIOHandler::TBlockEnd TNetIOHandler::ReceiveBlockInto(fw::TMemoryStream& AStream,
+                                                         std::size_t ABlock) {
+    const std::int64_t position = AStream.Position();
+    if (std::int64_t(ABlock) > fw::TMemoryStream::MaxSize - position) {
+        return TBlockEnd::NoRoom;
+    }
+    if (AStream.Size() < position + std::int64_t(ABlock)) {
+        AStream.SetSize(position + std::int64_t(ABlock));
+    }
+    auto* into = static_cast<std::uint8_t*>(AStream.Memory()) + position;
+    std::size_t got = 0;
+    auto account = [&] {
+        AStream.SetPosition(position + std::int64_t(got));
+        if (got > 0) {
+            DoWork(TWorkMode::wmRead, std::int64_t(got));
+        }
+    };
+    try {
+        while (got < ABlock) {
+            int received = ReceiveOnce(false, IdTimeoutDefault, true, {into + got, ABlock - got});
+            if (received > 0) {
+                got += std::size_t(received);
+            } else {
+                CheckForDisconnect(true, true);
+            }
+        }
+    } catch (const ENetConnClosedGracefully&) {
+        account();
+        return TBlockEnd::Closed;
+    } catch (...) {
+        account();
+        throw;
+    }
+    account();
+    return TBlockEnd::Full;
 }
 
 void TNetIOHandler::TakeIntoStream(fw::TStream& AStream, std::size_t AByteCount) {

@@ -15,6 +15,10 @@
 #include <string_view>
 #include <vector>
 
+namespace fw {
+class TMemoryStream;
+}
+
 enum class TNetMaxLineAction { maException, maSplit };
 
 // A timeout argument meaning "the handler's own ReadTimeout".
@@ -98,7 +102,12 @@ protected:
     bool FClosedGracefully = false;
 
 private:
+    // ReadFromSource's receive, into ADirect when given instead of the buffer.
+    int ReceiveOnce(bool ARaiseExceptionIfDisconnected, int ATimeout, bool ARaiseExceptionOnTimeout,
+                    std::span<std::uint8_t> ADirect);
     void FillInputBuffer(std::size_t AByteCount);
+    enum class TBlockEnd { Full, Closed, NoRoom };
+    TBlockEnd ReceiveBlockInto(fw::TMemoryStream& AStream, std::size_t ABlock);
     void ReadBlocks(fw::TStream& AStream, std::int64_t AByteCount, bool AReadUntilDisconnect);
     void TakeIntoStream(fw::TStream& AStream, std::size_t AByteCount);
     std::string TakeLine(std::size_t ALength, std::size_t ATerminatorLength, char ATerminator);

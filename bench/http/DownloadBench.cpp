@@ -16,6 +16,7 @@ namespace {
 
 struct Best {
     double seconds = 1e9;
+    double cpuSeconds = 1e9;
     long peakKiB = 0;
     void Add(const ProcessRun& run) {
         if (run.exitCode != 0) {
@@ -23,7 +24,12 @@ struct Best {
             std::exit(1);
         }
         seconds = std::min(seconds, run.seconds);
+        cpuSeconds = std::min(cpuSeconds, run.cpuSeconds);
         peakKiB = std::max(peakKiB, run.peakKiB);
+    }
+    void Print(const char* name, std::size_t megabytes) const {
+        std::printf("  %-17s %.3f s  %5.0f MiB/s  cpu %.3f s  peak %ld MiB\n", name, seconds,
+                    double(megabytes) / seconds, cpuSeconds, peakKiB / 1024);
     }
 };
 
@@ -71,11 +77,10 @@ int main(int argc, char** argv) {
             curl.Add(RunProcess({"curl", "-s", "-o", curlOut, url}));
         }
         std::printf("%s\n", server == &counted ? "with Content-Length" : "without Content-Length");
-        std::printf("  telvora-tool get  %.3f s  %5.0f MiB/s  peak %ld MiB\n", tool.seconds,
-                    double(megabytes) / tool.seconds, tool.peakKiB / 1024);
-        std::printf("  curl -o           %.3f s  %5.0f MiB/s  peak %ld MiB\n", curl.seconds,
-                    double(megabytes) / curl.seconds, curl.peakKiB / 1024);
-        std::printf("  speed ratio (curl time / tool time): %.2f\n", curl.seconds / tool.seconds);
+        tool.Print("telvora-tool get", megabytes);
+        curl.Print("curl -o", megabytes);
+        std::printf("  speed ratio (curl time / tool time): %.2f; cpu time ratio %.2f\n",
+                    curl.seconds / tool.seconds, curl.cpuSeconds / tool.cpuSeconds);
     }
     unlink(toolOut.c_str());
     unlink(curlOut.c_str());

@@ -32,7 +32,8 @@ bool SendAll(int client, const char* data, std::size_t size);
 bool SendAll(int client, const std::string& text);
 
 struct ProcessRun {
-    double seconds;
+    double seconds;    // wall time
+    double cpuSeconds; // user and system time of the process
     long peakKiB;
     int exitCode;
 };
