@@ -18,6 +18,10 @@
 #include "platform/kernel/SystemMessage.h"
 #include "platform/shell/Internet.h"
 #include "platform/shell/ShellExecute.h"
+#include "platform/user/Clock.h"
+#include "platform/user/controls/StandardControls.h"
+
+#include <algorithm>
 
 #include <chrono>
 #include <sys/stat.h>
@@ -228,10 +232,23 @@ void TForm1::ComboBox_ClassChange(fw::TObject*) {
 // A file that cannot be read leaves the view as it was.
 void TForm1::TVListClick(fw::TObject*) {
     try {
-        TVListBox->SetText(catalogue::ChannelScheduleText(
-            *TVList->Items(), *TVFilepathList->Items(), TVList->ItemIndex()));
+        const catalogue::ScheduleView view = catalogue::ChannelScheduleView(
+            *TVList->Items(), *TVFilepathList->Items(), TVList->ItemIndex(), win::GetUnixTime());
+        TVListBox->SetText(view.text);
+        if (view.onAir)
+            ShowOnAir(*view.onAir);
     } catch (...) {
     }
+}
+
+// Selected, and scrolled to the view's second line, so the programme before it
+// (or the day's header) stays in sight above it.
+void TForm1::ShowOnAir(const catalogue::ViewLine& line) {
+    TVListBox->SetSelStart(int(line.start));
+    TVListBox->SetSelLength(int(line.length));
+    const auto first = int(TVListBox->Perform(win::EM_GETFIRSTVISIBLELINE));
+    const int target = std::max(0, int(line.line) - 1);
+    TVListBox->Perform(win::EM_LINESCROLL, 0, target - first);
 }
 
 std::string TForm1::SavePath() const {

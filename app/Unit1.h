@@ -3,6 +3,7 @@
 // creation with the two start modes, the status report, and the commands of the
 // channel browser, the web links and exit.
 
+#include "catalogue/ChannelBrowser.h"
 #include "framework/gui/Button.h"
 #include "framework/gui/ComboBox.h"
 #include "framework/gui/Edit.h"
@@ -133,6 +134,7 @@ private:
     // error box has been shown).
     bool WriteArchiveLibrary();
     void StartNormally(const TProgramStart& start);
+    void ShowOnAir(const catalogue::ViewLine& line);
 
     std::string FApplicationFolder;
     std::string FProgramPath;

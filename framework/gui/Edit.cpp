@@ -11,6 +11,8 @@ const TClassInfo& TCustomEdit::StaticClass() {
         TClassBuilder<TCustomEdit, TWinControl>("TCustomEdit")
             .Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
             .Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly)
+            .Property("HideSelection", &TCustomEdit::HideSelection,
+                      &TCustomEdit::SetHideSelection)
             .Property("OnChange", &TCustomEdit::OnChange, &TCustomEdit::SetOnChange)
             .Build();
     return info;
@@ -49,6 +51,35 @@ void TCustomEdit::SetReadOnly(bool readOnly) {
         win::SendMessage(Handle(), win::EM_SETREADONLY, readOnly, 0);
 }
 
+void TCustomEdit::SetHideSelection(bool hideSelection) {
+    if (hideSelection == FHideSelection)
+        return;
+    FHideSelection = hideSelection;
+    RecreateWnd();
+}
+
+int TCustomEdit::SelStart() {
+    win::DWORD start = 0;
+    win::SendMessage(Handle(), win::EM_GETSEL, win::WPARAM(&start), 0);
+    return int(start);
+}
+
+void TCustomEdit::SetSelStart(int start) {
+    win::SendMessage(Handle(), win::EM_SETSEL, win::WPARAM(start), win::LPARAM(start));
+}
+
+int TCustomEdit::SelLength() {
+    win::DWORD start = 0;
+    win::DWORD end = 0;
+    win::SendMessage(Handle(), win::EM_GETSEL, win::WPARAM(&start), win::LPARAM(&end));
+    return int(end - start);
+}
+
+void TCustomEdit::SetSelLength(int length) {
+    const int start = SelStart();
+    win::SendMessage(Handle(), win::EM_SETSEL, win::WPARAM(start), win::LPARAM(start + length));
+}
+
 void TCustomEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = win::WC_EDIT;
@@ -56,6 +87,8 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
         params.ExStyle |= win::WS_EX_CLIENTEDGE;
     if (FReadOnly)
         params.Style |= win::ES_READONLY;
+    if (!FHideSelection)
+        params.Style |= win::ES_NOHIDESEL;
 }
 
 void TCustomEdit::WndProc(TMessage& message) {

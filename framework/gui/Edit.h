@@ -24,6 +24,17 @@ class TCustomEdit : public TWinControl {
     void SetBorderStyle(TBorderStyle style);
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool readOnly);
+    // False keeps the selection shown while another control has the focus.
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool hideSelection);
+
+    // The selection in bytes of the UTF-8 text, as the platform's edit counts it.
+    // Setting the start empties the selection there; setting the length keeps
+    // the start.
+    int SelStart();
+    void SetSelStart(int start);
+    int SelLength();
+    void SetSelLength(int length);
 
     const TNotifyEvent& OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
@@ -35,6 +46,7 @@ protected:
 private:
     TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
     bool FReadOnly = false;
+    bool FHideSelection = true;
     TNotifyEvent FOnChange;
 };
 

@@ -43,10 +43,10 @@ TEST_F(ChannelSelection, HeaderThenTheFilesLines) {
     AddChannel("", "yunnan.txt", "");
     AddChannel("ORVO-2台", "02.txt", "\xFF\xFE\x2D\x4E");
 
-    EXPECT_EQ(ChannelScheduleText(FNames, FPaths, 0),
+    EXPECT_EQ(ChannelScheduleView(FNames, FPaths, 0, 0).text,
               "【ORVO-1台】\r\n08:00 朝闻天下\r\n09:00 新闻");
-    EXPECT_EQ(ChannelScheduleText(FNames, FPaths, 2), "【ORVO-2台】\r\n中");
-    EXPECT_EQ(ChannelScheduleText(FNames, FPaths, 1), "【】");
+    EXPECT_EQ(ChannelScheduleView(FNames, FPaths, 2, 0).text, "【ORVO-2台】\r\n中");
+    EXPECT_EQ(ChannelScheduleView(FNames, FPaths, 1, 0).text, "【】");
 }
 
 TEST_F(ChannelSelection, RaisesWhenNothingCanBeRead) {
@@ -54,9 +54,9 @@ TEST_F(ChannelSelection, RaisesWhenNothingCanBeRead) {
     AddChannel("ORVO-2台", "02.txt", "");
     std::remove(FFolder.Path("02.txt").c_str());
 
-    EXPECT_THROW(ChannelScheduleText(FNames, FPaths, 1), fw::EFOpenError);
-    EXPECT_THROW(ChannelScheduleText(FNames, FPaths, -1), fw::Exception);
-    EXPECT_THROW(ChannelScheduleText(FNames, FPaths, 2), fw::Exception);
+    EXPECT_THROW(ChannelScheduleView(FNames, FPaths, 1, 0).text, fw::EFOpenError);
+    EXPECT_THROW(ChannelScheduleView(FNames, FPaths, -1, 0).text, fw::Exception);
+    EXPECT_THROW(ChannelScheduleView(FNames, FPaths, 2, 0).text, fw::Exception);
 }
 
 } // namespace
