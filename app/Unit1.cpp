@@ -22,7 +22,6 @@
 #include "platform/user/controls/StandardControls.h"
 
 #include <algorithm>
-
 #include <chrono>
 #include <sys/stat.h>
 #include <thread>

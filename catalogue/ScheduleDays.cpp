@@ -7,8 +7,8 @@ namespace catalogue {
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kWeekdayNames{
-    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+constexpr std::array<std::string_view, 7> kWeekdayNames{"星期日", "星期一", "星期二", "星期三",
+                                                        "星期四", "星期五", "星期六"};
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
@@ -102,7 +102,8 @@ CivilDate CivilDateOf(DayNumber day) {
     const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
     const int dayOfMonth = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
-    const int month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+    const int month =
+        static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
     const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
     return {static_cast<int>(year), month, dayOfMonth};
 }
@@ -172,8 +173,8 @@ std::optional<std::size_t> OnAirLine(const std::vector<std::string>& lines,
             }
             continue;
         }
-        const std::optional<int> minute = secondOfToday ? ParseProgrammeMinute(lines[i])
-                                                        : std::nullopt;
+        const std::optional<int> minute =
+            secondOfToday ? ParseProgrammeMinute(lines[i]) : std::nullopt;
         if (minute && std::int64_t{*minute} * 60 <= *secondOfToday) {
             onAir = i;
         }

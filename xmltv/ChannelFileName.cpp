@@ -18,6 +18,10 @@ constexpr std::size_t kMaxFileName = 255;
 constexpr std::size_t kSuffixRoom = 12;
 // The only word the rules drop that says nothing about which channel it is.
 constexpr std::string_view kGenericWord = "电视台";
+// What the rules' numbered CCTV names ("ORVO-1台" ... "ORVO-18台") start with,
+// before their number; the upper case never comes from a name, which the rules
+// lower-case first.
+constexpr std::string_view kCctvNamePrefix = "ORVO-";
 
 struct CctvName {
     std::string_view keyword; // lower-case
@@ -26,18 +30,32 @@ struct CctvName {
 
 // The rules' own names for the national broadcaster's international channels.
 constexpr auto kCgtnNames = std::to_array<CctvName>({
-    {"法语", "法语.txt"},      {"français", "法语.txt"},  {"francais", "法语.txt"},
-    {"french", "法语.txt"},    {"西班牙", "西语.txt"},    {"西语", "西语.txt"},
-    {"español", "西语.txt"},   {"espanol", "西语.txt"},   {"spanish", "西语.txt"},
-    {"阿拉伯", "阿语.txt"},    {"阿语", "阿语.txt"},      {"arabic", "阿语.txt"},
-    {"俄语", "俄语.txt"},      {"russian", "俄语.txt"},   {"русский", "俄语.txt"},
-    {"纪录", "09(英).txt"},    {"documentary", "09(英).txt"},
+    {"法语", "法语.txt"},
+    {"français", "法语.txt"},
+    {"francais", "法语.txt"},
+    {"french", "法语.txt"},
+    {"西班牙", "西语.txt"},
+    {"西语", "西语.txt"},
+    {"español", "西语.txt"},
+    {"espanol", "西语.txt"},
+    {"spanish", "西语.txt"},
+    {"阿拉伯", "阿语.txt"},
+    {"阿语", "阿语.txt"},
+    {"arabic", "阿语.txt"},
+    {"俄语", "俄语.txt"},
+    {"russian", "俄语.txt"},
+    {"русский", "俄语.txt"},
+    {"纪录", "09(英).txt"},
+    {"documentary", "09(英).txt"},
 });
 
 constexpr auto kCctv4Names = std::to_array<CctvName>({
-    {"欧洲", "04(欧洲).txt"},  {"europe", "04(欧洲).txt"},
-    {"美洲", "04(美洲).txt"},  {"america", "04(美洲).txt"},
-    {"亚洲", "04(亚洲).txt"},  {"asia", "04(亚洲).txt"},
+    {"欧洲", "04(欧洲).txt"},
+    {"europe", "04(欧洲).txt"},
+    {"美洲", "04(美洲).txt"},
+    {"america", "04(美洲).txt"},
+    {"亚洲", "04(亚洲).txt"},
+    {"asia", "04(亚洲).txt"},
 });
 
 std::optional<std::string_view> FindKeyword(std::string_view name,
@@ -71,7 +89,8 @@ std::optional<int> CctvNumber(std::string_view name) {
         number = number * 10 + (name[digits] - '0');
         ++digits;
     }
-    const bool followed = digits < name.size() && (IsAsciiAlnum(name[digits]) || name[digits] == '+');
+    const bool followed =
+        digits < name.size() && (IsAsciiAlnum(name[digits]) || name[digits] == '+');
     if (digits == 0 || followed || number < 1 || number > 18) {
         return std::nullopt;
     }
@@ -133,18 +152,26 @@ std::string WithoutGenericWord(std::string text) {
     return text;
 }
 
-// The display name is the name itself, as the rules' lower-casing leaves it.
-bool ListsAsItself(const std::string& stem) {
-    const std::string expected = WithoutGenericWord(AsciiLowered(stem));
-    return !expected.empty() &&
-           catalogue::ChannelDisplayName(stem + std::string(kExtension)) == expected;
+bool HoldsNumberedCctvName(std::string_view shown) {
+    for (std::size_t at = shown.find(kCctvNamePrefix); at != std::string_view::npos;
+         at = shown.find(kCctvNamePrefix, at + 1)) {
+        const std::size_t digit = at + kCctvNamePrefix.size();
+        if (digit < shown.size() && shown[digit] >= '0' && shown[digit] <= '9') {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Every letter, digit and non-ASCII character of the name appears in the
-// display name in the same order; what the rules add around them is allowed.
-bool ListsWithAllItsCharacters(const std::string& stem) {
+// display name in the same order; what the rules add around them is allowed,
+// except a numbered CCTV name ("channel 13" would list as "channel ORVO-13台").
+bool IdentifiesTheChannel(const std::string& stem) {
     const std::string wanted = WithoutGenericWord(AsciiLowered(stem));
     const std::string shown = catalogue::ChannelDisplayName(stem + std::string(kExtension));
+    if (HoldsNumberedCctvName(shown)) {
+        return false;
+    }
     std::size_t from = 0;
     bool any = false;
     for (std::string_view rest = wanted; !rest.empty();) {
@@ -191,12 +218,10 @@ std::string ChooseChannelFileName(const std::vector<std::string>& names, FolderN
             stems.push_back(std::move(stem));
         }
     }
-    for (const auto passes : {&ListsAsItself, &ListsWithAllItsCharacters}) {
-        for (const std::string& stem : stems) {
-            const std::string fileName = stem + std::string(kExtension);
-            if (!folder.IsTaken(fileName) && passes(stem)) {
-                return take(fileName);
-            }
+    for (const std::string& stem : stems) {
+        const std::string fileName = stem + std::string(kExtension);
+        if (!folder.IsTaken(fileName) && IdentifiesTheChannel(stem)) {
+            return take(fileName);
         }
     }
     const std::string first = stems.empty() ? std::string("channel") : stems.front();

@@ -23,10 +23,10 @@ private:
 // names: the channel's display names in order of preference, then its id. A
 // CCTV or CGTN channel whose names give one of the rules' own CCTV names
 // ("ORVO-1台" from "01.txt") takes that file; otherwise the first name whose
-// display name is the name itself (lower-cased, "电视台" dropped), else the
-// first whose display name still holds all its letters, digits and
-// characters in order, else the first name. A name taken already passes to the
-// next; when all are taken, " (2)", " (3)" ... set the first apart. The result
+// display name still holds all its letters, digits and other characters in
+// order ("电视台" may go) and does not pose as a numbered CCTV channel, else the
+// first name. A name taken already passes to the next; when all are taken,
+// " (2)", " (3)" ... set the first apart. The result
 // ends in ".txt", is at most 255 bytes and holds no "/", NUL, control
 // character or leading ".", and is taken in folder.
 std::string ChooseChannelFileName(const std::vector<std::string>& names, FolderNames& folder);

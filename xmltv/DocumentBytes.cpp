@@ -2,7 +2,9 @@
 
 #include "xmltv/XmltvError.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
 #include <zlib.h>
 
 namespace xmltv {
@@ -32,8 +34,6 @@ bool LooksLikeXmltv(std::string_view head) {
     return !head.empty() && head.front() == '<';
 }
 
-// A gzip stream may hold several members one after another; each ends with
-// Z_STREAM_END and the next starts afresh.
 struct DocumentBytes::Inflater {
     Inflater() {
         // 16 + MAX_WBITS: gzip framing only.
@@ -44,57 +44,65 @@ struct DocumentBytes::Inflater {
     ~Inflater() { inflateEnd(&stream); }
 
     z_stream stream{};
-    std::array<unsigned char, kInputBlock> input{};
-    bool inputEnded = false;
     bool memberEnded = false;
 };
 
-DocumentBytes::DocumentBytes(fw::TStream& stream) : FStream(stream) {
-    const std::int64_t start = FStream.Position();
-    char magic[2] = {};
-    const std::int64_t got = FStream.Read(magic, sizeof magic);
-    FStream.SetPosition(start);
-    if (got == 2 && std::string_view(magic, 2) == kGzipMagic) {
+DocumentBytes::DocumentBytes(fw::TStream& stream)
+    : FStream(stream), FInput(std::make_unique<char[]>(kInputBlock)) {
+    const std::string_view head = Input();
+    if (head.substr(0, kGzipMagic.size()) == kGzipMagic) {
         FInflater = std::make_unique<Inflater>();
     }
 }
 
 DocumentBytes::~DocumentBytes() = default;
 
+std::string_view DocumentBytes::Input() {
+    if (FInputAt == FInputEnd && !FInputEnded) {
+        const std::int64_t got = FStream.Read(FInput.get(), kInputBlock);
+        FInputAt = 0;
+        FInputEnd = got > 0 ? static_cast<std::size_t>(got) : 0;
+        FInputEnded = got <= 0;
+    }
+    return {FInput.get() + FInputAt, FInputEnd - FInputAt};
+}
+
 std::size_t DocumentBytes::Read(char* buffer, std::size_t size) {
     if (FInflater) {
         return ReadCompressed(buffer, size);
     }
-    const std::int64_t got = FStream.Read(buffer, static_cast<std::int64_t>(size));
-    return got > 0 ? static_cast<std::size_t>(got) : 0;
+    const std::string_view input = Input();
+    const std::size_t count = std::min(size, input.size());
+    std::memcpy(buffer, input.data(), count);
+    Consume(count);
+    return count;
 }
 
+// A gzip stream may hold several members one after another; each ends with
+// Z_STREAM_END and the next starts afresh.
 std::size_t DocumentBytes::ReadCompressed(char* buffer, std::size_t size) {
     Inflater& in = *FInflater;
     in.stream.next_out = reinterpret_cast<Bytef*>(buffer);
     in.stream.avail_out = static_cast<uInt>(std::min<std::size_t>(size, UINT_MAX));
     while (in.stream.avail_out > 0) {
-        if (in.stream.avail_in == 0 && !in.inputEnded) {
-            const std::int64_t got = FStream.Read(in.input.data(), in.input.size());
-            in.inputEnded = got <= 0;
-            in.stream.next_in = in.input.data();
-            in.stream.avail_in = got > 0 ? static_cast<uInt>(got) : 0;
-        }
-        if (in.stream.avail_in == 0 && in.inputEnded) {
+        const std::string_view input = Input();
+        if (input.empty()) {
             if (!in.memberEnded) {
                 throw EXmltvError("the gzip data is cut short");
             }
             break;
         }
         if (in.memberEnded) {
-            // Another member follows the one that ended.
             inflateReset(&in.stream);
             in.memberEnded = false;
         }
+        in.stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input.data()));
+        in.stream.avail_in = static_cast<uInt>(input.size());
         const int result = inflate(&in.stream, Z_NO_FLUSH);
+        Consume(input.size() - in.stream.avail_in);
         if (result == Z_STREAM_END) {
             in.memberEnded = true;
-        } else if (result != Z_OK) {
+        } else if (result != Z_OK && result != Z_BUF_ERROR) {
             throw EXmltvError(std::string("the gzip data is damaged: ") +
                               (in.stream.msg != nullptr ? in.stream.msg : "inflate failed"));
         }

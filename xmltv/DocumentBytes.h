@@ -5,7 +5,6 @@
 
 #include "framework/Stream.h"
 
-#include <array>
 #include <cstddef>
 #include <memory>
 #include <string_view>
@@ -33,9 +32,17 @@ public:
 private:
     struct Inflater;
 
+    // The stream is read in large blocks whatever the parser asks for, so a
+    // document costs few reads.
+    std::string_view Input();
+    void Consume(std::size_t count) { FInputAt += count; }
     std::size_t ReadCompressed(char* buffer, std::size_t size);
 
     fw::TStream& FStream;
+    std::unique_ptr<char[]> FInput;
+    std::size_t FInputAt = 0;
+    std::size_t FInputEnd = 0;
+    bool FInputEnded = false;
     std::unique_ptr<Inflater> FInflater; // null for a plain document
 };
 

@@ -30,7 +30,8 @@ std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
 
 // Sorted by start; of programmes with the same start and title only the first
 // in the document stays.
-void SortAndDropDuplicates(std::vector<Programme>& programmes) {
+void SortAndDropDuplicates(Channel& channel) {
+    std::vector<Programme>& programmes = channel.programmes;
     std::stable_sort(programmes.begin(), programmes.end(),
                      [](const Programme& a, const Programme& b) { return a.start < b.start; });
     std::size_t kept = 0;
@@ -42,7 +43,7 @@ void SortAndDropDuplicates(std::vector<Programme>& programmes) {
         const auto duplicate = std::any_of(
             programmes.begin() + static_cast<std::ptrdiff_t>(sameStartFrom),
             programmes.begin() + static_cast<std::ptrdiff_t>(kept),
-            [&](const Programme& p) { return p.title == programmes[i].title; });
+            [&](const Programme& p) { return channel.Title(p) == channel.Title(programmes[i]); });
         if (!duplicate) {
             if (kept != i) {
                 programmes[kept] = std::move(programmes[i]);
@@ -75,8 +76,10 @@ void RequireEmptyOrMissing(const std::string& folder) {
 // moves the finished catalogue into place.
 std::string MakeStagingFolder(const std::string& folder) {
     const fs::path target = fs::path(folder).lexically_normal();
-    const fs::path name = target.has_filename() ? target.filename() : target.parent_path().filename();
-    const fs::path parent = target.has_filename() ? target.parent_path() : target.parent_path().parent_path();
+    const fs::path name =
+        target.has_filename() ? target.filename() : target.parent_path().filename();
+    const fs::path parent =
+        target.has_filename() ? target.parent_path() : target.parent_path().parent_path();
     std::string pattern = (parent / ("." + name.string() + ".XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw EXmltvError("cannot create a folder beside \"" + folder + "\": " + ErrorText(errno));
@@ -102,7 +105,7 @@ ConversionCounts WriteChannels(XmltvGuide& guide, const std::string& root) {
             throw EXmltvError("cannot create \"" + categoryPath + "\": " + ErrorText(errno));
         }
         const std::string fileName = ChooseChannelFileName(names, folder->second);
-        const ScheduleFile schedule = ScheduleFileText(std::move(channel.programmes));
+        const ScheduleFile schedule = ScheduleFileText(channel);
         WriteFile(categoryPath + "/" + fileName, schedule.text);
         ++counts.channels;
         counts.programmes += schedule.programmes;
@@ -112,11 +115,11 @@ ConversionCounts WriteChannels(XmltvGuide& guide, const std::string& root) {
 
 } // namespace
 
-ScheduleFile ScheduleFileText(std::vector<Programme> programmes) {
-    SortAndDropDuplicates(programmes);
-    ScheduleFile file{std::string(kUtf8Marker), programmes.size()};
+ScheduleFile ScheduleFileText(Channel& channel) {
+    SortAndDropDuplicates(channel);
+    ScheduleFile file{std::string(kUtf8Marker), channel.programmes.size()};
     std::optional<catalogue::ScheduleDay> day;
-    for (const Programme& programme : programmes) {
+    for (const Programme& programme : channel.programmes) {
         const std::int64_t local = programme.start + std::int64_t{programme.offsetMinutes} * 60;
         const catalogue::ScheduleDay programmeDay{FloorDiv(local, 86400), programme.offsetMinutes};
         if (day != programmeDay) {
@@ -125,7 +128,7 @@ ScheduleFile ScheduleFileText(std::vector<Programme> programmes) {
             file.text += kLineBreak;
         }
         const int minute = static_cast<int>((local - programmeDay.day * 86400) / 60);
-        file.text += catalogue::FormatProgrammeLine(minute, programme.title);
+        file.text += catalogue::FormatProgrammeLine(minute, channel.Title(programme));
         file.text += kLineBreak;
     }
     return file;
@@ -138,8 +141,8 @@ ConversionCounts WriteCatalogue(XmltvGuide guide, const std::string& folder) {
         const ConversionCounts counts = WriteChannels(guide, staging);
         // Replaces an empty folder, or makes it.
         if (::rename(staging.c_str(), folder.c_str()) != 0) {
-            throw EXmltvError("cannot move the catalogue to \"" + folder + "\": " +
-                              ErrorText(errno));
+            throw EXmltvError("cannot move the catalogue to \"" + folder +
+                              "\": " + ErrorText(errno));
         }
         return counts;
     } catch (...) {
@@ -151,6 +154,7 @@ ConversionCounts WriteCatalogue(XmltvGuide guide, const std::string& folder) {
 
 ConversionCounts ConvertXmltv(fw::TStream& document, const std::string& folder,
                               const SkipReport& skipped) {
+    RequireEmptyOrMissing(folder);
     XmltvGuide guide = ReadXmltv(document, skipped);
     if (guide.channels.empty()) {
         throw EXmltvError("the document has no channel");

@@ -17,12 +17,12 @@ struct ConversionCounts {
 };
 
 // A schedule file's text for one channel's programmes, and how many lines of
-// programmes it holds.
+// programmes it holds; sorts the channel's programmes and drops duplicates.
 struct ScheduleFile {
     std::string text;
     std::size_t programmes;
 };
-ScheduleFile ScheduleFileText(std::vector<Programme> programmes);
+ScheduleFile ScheduleFileText(Channel& channel);
 
 // Writes the guide's catalogue into folder, which must not exist or be empty.
 // The files are written beside it first and moved into place in one rename, so

@@ -4,6 +4,8 @@
 #include "xmltv/XmltvGuide.h"
 #include "xmltv/XmltvTime.h"
 
+#include <climits>
+#include <cstdint>
 #include <exception>
 #include <libxml/xmlreader.h>
 #include <memory>
@@ -83,14 +85,16 @@ private:
     void StartText(Text text);
     void EndText();
     void Skip(std::uint32_t line, std::string_view element, const std::string& reason);
-    void AddProgramme(const std::string& channelId, Programme programme);
+    void AddProgramme(const std::string& channelId, const BroadcastTime& start,
+                      std::string_view title);
 
     template <class F> void ForEachAttribute(F&& visit) {
         if (xmlTextReaderMoveToFirstAttribute(FReader) != 1) {
             return;
         }
         do {
-            visit(View(xmlTextReaderConstLocalName(FReader)), View(xmlTextReaderConstValue(FReader)));
+            visit(View(xmlTextReaderConstLocalName(FReader)),
+                  View(xmlTextReaderConstValue(FReader)));
         } while (xmlTextReaderMoveToNextAttribute(FReader) == 1);
         xmlTextReaderMoveToElement(FReader);
     }
@@ -126,7 +130,7 @@ private:
     std::string FLastChannelId;
     std::size_t FLastChannel = 0;
     // Programmes whose channel has not been declared (yet).
-    std::unordered_map<std::string, std::vector<Programme>> FPending;
+    std::unordered_map<std::string, Channel> FPending;
 };
 
 void GuideReader::OnNode() {
@@ -239,18 +243,17 @@ void GuideReader::EndProgramme() {
     const std::optional<BroadcastTime> start = ParseXmltvTime(FProgrammeStart);
     if (!start) {
         Skip(FElementLine, "programme",
-             FHasStart ? "start time \"" + CollapsedBlanks(FProgrammeStart) +
-                             "\" is not an XMLTV time"
-                       : "no start time");
+             FHasStart
+                 ? "start time \"" + CollapsedBlanks(FProgrammeStart) + "\" is not an XMLTV time"
+                 : "no start time");
         return;
     }
-    std::optional<std::string>& title = FChineseTitle ? FChineseTitle : FTitle;
+    const std::optional<std::string>& title = FChineseTitle ? FChineseTitle : FTitle;
     if (!title) {
         Skip(FElementLine, "programme", "no title");
         return;
     }
-    AddProgramme(FProgrammeChannel,
-                 Programme{start->utcSeconds, start->offsetMinutes, FElementLine, std::move(*title)});
+    AddProgramme(FProgrammeChannel, *start, *title);
 }
 
 void GuideReader::StartText(Text text) {
@@ -281,17 +284,20 @@ void GuideReader::EndText() {
     }
 }
 
-void GuideReader::AddProgramme(const std::string& channelId, Programme programme) {
+void GuideReader::AddProgramme(const std::string& channelId, const BroadcastTime& start,
+                               std::string_view title) {
     if (channelId != FLastChannelId || FChannels.empty()) {
         const auto found = FChannelIndex.find(channelId);
         if (found == FChannelIndex.end()) {
-            FPending[channelId].push_back(std::move(programme));
+            FPending[channelId].AddProgramme(start.utcSeconds, start.offsetMinutes, FElementLine,
+                                             title);
             return;
         }
         FLastChannelId = channelId;
         FLastChannel = found->second;
     }
-    FChannels[FLastChannel].programmes.push_back(std::move(programme));
+    FChannels[FLastChannel].AddProgramme(start.utcSeconds, start.offsetMinutes, FElementLine,
+                                         title);
 }
 
 void GuideReader::Skip(std::uint32_t line, std::string_view element, const std::string& reason) {
@@ -304,14 +310,14 @@ void GuideReader::Skip(std::uint32_t line, std::string_view element, const std::
 // Programmes listed before their channel join it now; those of a channel never
 // declared are left out.
 XmltvGuide GuideReader::Finish() {
-    for (auto& [channelId, programmes] : FPending) {
+    for (auto& [channelId, pending] : FPending) {
         const auto found = FChannelIndex.find(channelId);
-        for (Programme& programme : programmes) {
-            if (found != FChannelIndex.end()) {
-                FChannels[found->second].programmes.push_back(std::move(programme));
-            } else {
-                Skip(programme.line, "programme", "no channel \"" + channelId + "\" in the document");
-            }
+        if (found != FChannelIndex.end()) {
+            FChannels[found->second].TakeProgrammes(pending);
+            continue;
+        }
+        for (const Programme& programme : pending.programmes) {
+            Skip(programme.line, "programme", "no channel \"" + channelId + "\" in the document");
         }
     }
     FPending.clear();
@@ -320,13 +326,35 @@ XmltvGuide GuideReader::Finish() {
 
 } // namespace
 
+void Channel::AddProgramme(std::int64_t start, std::int32_t offsetMinutes, std::uint32_t line,
+                           std::string_view title) {
+    if (titles.size() + title.size() > UINT32_MAX) {
+        throw EXmltvError("channel \"" + id + "\" has more programme titles than can be kept");
+    }
+    programmes.push_back(Programme{start, offsetMinutes, line,
+                                   static_cast<std::uint32_t>(titles.size()),
+                                   static_cast<std::uint32_t>(title.size())});
+    titles += title;
+}
+
+void Channel::TakeProgrammes(Channel& other) {
+    programmes.reserve(programmes.size() + other.programmes.size());
+    for (const Programme& programme : other.programmes) {
+        AddProgramme(programme.start, programme.offsetMinutes, programme.line,
+                     other.Title(programme));
+    }
+    other.programmes.clear();
+    other.titles.clear();
+}
+
 XmltvGuide ReadXmltv(fw::TStream& document, const SkipReport& skipped) {
     ReaderInput input{DocumentBytes(document), nullptr};
     // No network, no external DTD, no entity substitution: a document is read
     // as it stands.
     ReaderPtr reader(xmlReaderForIO(ReadBlock, nullptr, &input, nullptr, nullptr,
                                     XML_PARSE_NONET | XML_PARSE_NOWARNING | XML_PARSE_NOERROR |
-                                        XML_PARSE_COMPACT | XML_PARSE_BIG_LINES),
+                                        XML_PARSE_COMPACT | XML_PARSE_BIG_LINES |
+                                        XML_PARSE_NOBLANKS),
                      &xmlFreeTextReader);
     if (!reader) {
         throw EXmltvError("cannot start the XML reader");

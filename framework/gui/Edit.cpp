@@ -11,8 +11,7 @@ const TClassInfo& TCustomEdit::StaticClass() {
         TClassBuilder<TCustomEdit, TWinControl>("TCustomEdit")
             .Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
             .Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly)
-            .Property("HideSelection", &TCustomEdit::HideSelection,
-                      &TCustomEdit::SetHideSelection)
+            .Property("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection)
             .Property("OnChange", &TCustomEdit::OnChange, &TCustomEdit::SetOnChange)
             .Build();
     return info;

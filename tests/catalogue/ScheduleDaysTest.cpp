@@ -64,14 +64,10 @@ TEST(ScheduleDays, ProgrammeLines) {
         std::optional<int> minute;
     };
     const Case kCases[] = {
-        {"19:00 新闻联播", 19 * 60},
-        {"00:05", 5},
-        {"23:59 x", 23 * 60 + 59},
-        {"24:00 x", std::nullopt},
-        {"19:60 x", std::nullopt},
-        {"19:00新闻", std::nullopt}, // the time is a word of its own
-        {"9:00 x", std::nullopt},
-        {"【ORVO-1台】", std::nullopt},
+        {"19:00 新闻联播", 19 * 60}, {"00:05", 5},
+        {"23:59 x", 23 * 60 + 59},   {"24:00 x", std::nullopt},
+        {"19:60 x", std::nullopt},   {"19:00新闻", std::nullopt}, // the time is a word of its own
+        {"9:00 x", std::nullopt},    {"【ORVO-1台】", std::nullopt},
         {"", std::nullopt},
     };
     for (const Case& c : kCases) {
@@ -114,8 +110,7 @@ TEST(OnAirLine, EachDayIsTodayInItsOwnOffset) {
     // 21:00 in -0500.
     const std::vector<std::string> west = {"2026-12-10 星期四 -0500", "20:00 Evening News",
                                            "22:00 Late Show"};
-    const std::vector<std::string> east = {"2026-12-10 星期四 +0800", "20:00 新闻",
-                                           "22:00 晚间"};
+    const std::vector<std::string> east = {"2026-12-10 星期四 +0800", "20:00 新闻", "22:00 晚间"};
     EXPECT_EQ(OnAirLine(west, At(1, 2, 0)), 1u);
     EXPECT_EQ(OnAirLine(east, At(1, 2, 0)), std::nullopt);
     EXPECT_EQ(OnAirLine({"19:00 新闻联播", "free text"}, At(0, 12, 0)), std::nullopt);
