@@ -5,6 +5,7 @@
 #include "catalogue/function_module.h"
 #include "platform/user/VirtualKeys.h"
 #include "platform/user/WinUser.h"
+#include "platform/user/controls/StandardControls.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <filesystem>
@@ -172,6 +173,71 @@ TEST_F(BrowserTest, PickingACategoryReloadsTheListAndEmptiesTheView) {
     EXPECT_EQ(form->ComboBox_Class->Text(), "境外频道");
     EXPECT_TRUE(Channels().empty());
     EXPECT_EQ(Status(), catalogue::ChannelCountText(0));
+}
+
+// Half-hourly programmes from 06:00 on 2026-12-10 (+0800) and all through the
+// 11th, after the 9th's last one: long enough that the view scrolls to what is
+// on now. A second channel with an empty schedule lets each case start afresh.
+class OnAirTest : public MainWindowTest {
+protected:
+    OnAirTest() {
+        std::string schedule = "\xEF\xBB\xBF"
+                               "2026-12-09 星期三 +0800\r\n23:30 晚间新闻\r\n";
+        schedule += "2026-12-10 星期四 +0800\r\n" + Slots(12);
+        schedule += "2026-12-11 星期五 +0800\r\n" + Slots(0);
+        WriteCatalogueFile("央视频道/01.txt", schedule);
+        WriteCatalogueFile("央视频道/02.txt", "");
+    }
+
+    static std::string Slots(int first) {
+        std::string lines;
+        for (int slot = first; slot < 48; ++slot) {
+            char line[32];
+            std::snprintf(line, sizeof line, "%02d:%02d 节目%d\r\n", slot / 2, slot % 2 * 30, slot);
+            lines += line;
+        }
+        return lines;
+    }
+
+    std::string Selected() const {
+        const std::string text = form->TVListBox->Text();
+        return text.substr(form->TVListBox->SelStart(), form->TVListBox->SelLength());
+    }
+    int FirstVisibleLine() const {
+        return int(form->TVListBox->Perform(win::EM_GETFIRSTVISIBLELINE));
+    }
+    win::POINT ChannelRow(int index) {
+        return At(*form->TVList, 20, index * form->TVList->ItemHeight() + 6);
+    }
+};
+
+// 2026-12-10 00:00 UTC, as seconds since 1970.
+constexpr std::int64_t kDecember10 = 20797LL * 86400;
+
+TEST_F(OnAirTest, TheProgrammeOnAirIsSelectedNearTheTop) {
+    struct Case {
+        const char* rule;
+        std::int64_t utc;
+        const char* selected;
+        int firstVisible; // the view's line above the selected one
+    };
+    // The view's lines: 0 the channel, 3 the 10th's header, 4 its 06:00.
+    const Case kCases[] = {
+        {"before the day's first programme: its header", kDecember10 - 3 * 3600,
+         "2026-12-10 星期四 +0800", 2},
+        {"in the middle of the day", kDecember10 + 11 * 3600 + 10 * 60, "19:00 节目38", 29},
+        {"after the day's last programme: the last one", kDecember10 + 15 * 3600 + 59 * 60,
+         "23:30 节目47", 38},
+        {"no header for today: the view as it was", kDecember10 + 2 * 86400, "", 0},
+    };
+    Start({});
+    for (const Case& c : kCases) {
+        display->Clock().SetUnixTime(c.utc);
+        display->Click(ChannelRow(1));
+        display->Click(ChannelRow(0));
+        EXPECT_EQ(Selected(), c.selected) << c.rule;
+        EXPECT_EQ(FirstVisibleLine(), c.firstVisible) << c.rule;
+    }
 }
 
 // A stand-in for the desktop's opener on PATH records what the links ask for.
