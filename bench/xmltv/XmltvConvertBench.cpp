@@ -1,25 +1,21 @@
 // Converts one generated XMLTV feed (500 channels, 7 days, about 50 MB) with
 // telvora-tool and reads it with xmllint --stream --noout in alternating rounds;
-// reports the median times, their ratio and each one's peak memory. Never fails
-// on a time: it only reports.
+// reports the median wall and processor times, their ratios and each one's peak
+// memory. Never fails on a time: it only reports.
+
+#include "bench/support/MeasuredProcess.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <spawn.h>
 #include <stdexcept>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -68,36 +64,6 @@ void WriteFeed(const fs::path& path) {
     out << "</tv>\n";
 }
 
-struct Run {
-    double seconds;
-    long peakKilobytes;
-};
-
-Run RunCommand(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-        throw std::runtime_error("cannot start " + args[0]);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        throw std::runtime_error(args[0] + " failed");
-    }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return {seconds, usage.ru_maxrss};
-}
-
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -114,23 +80,29 @@ int main(int argc, char** argv) {
         WriteFeed(feed);
         std::printf("feed: %d channels x %d days, %.1f MB\n", kChannels, kDays,
                     fs::file_size(feed) / 1e6);
-        std::vector<double> tool, peer;
+        std::vector<double> tool, peer, toolCpu, peerCpu;
         long toolPeak = 0, peerPeak = 0;
         for (int round = 0; round < rounds; ++round) {
             fs::remove_all(work / "out");
-            const Run converted =
-                RunCommand({TELVORA_TOOL_PATH, "xmltv", feed.string(), (work / "out").string()});
-            const Run read = RunCommand({"xmllint", "--stream", "--noout", feed.string()});
+            const ProcessMeasure converted =
+                RunMeasured({TELVORA_TOOL_PATH, "xmltv", feed.string(), (work / "out").string()});
+            const ProcessMeasure read =
+                RunMeasured({"xmllint", "--stream", "--noout", feed.string()});
             tool.push_back(converted.seconds);
             peer.push_back(read.seconds);
-            toolPeak = std::max(toolPeak, converted.peakKilobytes);
-            peerPeak = std::max(peerPeak, read.peakKilobytes);
+            toolCpu.push_back(converted.cpuSeconds);
+            peerCpu.push_back(read.cpuSeconds);
+            toolPeak = std::max(toolPeak, converted.peakKiB);
+            peerPeak = std::max(peerPeak, read.peakKiB);
         }
-        std::printf("telvora-tool xmltv:          %.3f s (median of %d), peak %.1f MB\n",
-                    Median(tool), rounds, toolPeak / 1024.0);
-        std::printf("xmllint --stream --noout:    %.3f s (median of %d), peak %.1f MB\n",
-                    Median(peer), rounds, peerPeak / 1024.0);
-        std::printf("ratio:                       %.2f\n", Median(tool) / Median(peer));
+        std::printf(
+            "telvora-tool xmltv:       %.3f s wall, %.3f s cpu (medians of %d), peak %.1f MB\n",
+            Median(tool), Median(toolCpu), rounds, toolPeak / 1024.0);
+        std::printf(
+            "xmllint --stream --noout: %.3f s wall, %.3f s cpu (medians of %d), peak %.1f MB\n",
+            Median(peer), Median(peerCpu), rounds, peerPeak / 1024.0);
+        std::printf("ratio:                    %.2f wall, %.2f cpu\n", Median(tool) / Median(peer),
+                    Median(toolCpu) / Median(peerCpu));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "xmltv_convert_bench: %s\n", e.what());
         fs::remove_all(work);
