@@ -3,12 +3,12 @@
 #include "app/ApplicationFolders.h"
 #include "app/CatalogueSwap.h"
 #include "app/PackageDownload.h"
+#include "app/PackageFiller.h"
 #include "app/PublisherLinks.h"
 #include "app/StartMode.h"
 #include "app/Unit_Shortcuts.h"
 #include "app/UpdateAddresses.h"
 #include "app/res.h"
-#include "archive/Unit_sevenzip.h"
 #include "catalogue/ChannelBrowser.h"
 #include "catalogue/function_module.h"
 #include "framework/ClassBuilder.h"
@@ -371,13 +371,8 @@ void TForm1::Button_URARClick(fw::TObject*) {
     try {
         ReportStatus("正在释放文件.");
         fw::Application().ProcessMessages();
-        const std::string library = ArchiveLibraryPathOf(FApplicationFolder);
-        ReplaceCatalogue(
-            FApplicationFolder, Edit_SaveFile->Text(), [&](const std::string& staging) {
-                const auto reader = archive::CreateInArchive(archive::ZipHandlerClassId, library);
-                reader->OpenFile(package);
-                reader->ExtractTo(staging);
-            });
+        ReplaceCatalogue(FApplicationFolder, Edit_SaveFile->Text(),
+                         PackageFiller(package, ArchiveLibraryPathOf(FApplicationFolder)));
     } catch (...) {
         ::unlink(package.c_str());
         FailUpdate();

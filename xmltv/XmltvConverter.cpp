@@ -113,6 +113,14 @@ ConversionCounts WriteChannels(XmltvGuide& guide, const std::string& root) {
     return counts;
 }
 
+XmltvGuide ReadGuideWithChannels(fw::TStream& document, const SkipReport& skipped) {
+    XmltvGuide guide = ReadXmltv(document, skipped);
+    if (guide.channels.empty()) {
+        throw EXmltvError("the document has no channel");
+    }
+    return guide;
+}
+
 } // namespace
 
 ScheduleFile ScheduleFileText(Channel& channel) {
@@ -155,11 +163,13 @@ ConversionCounts WriteCatalogue(XmltvGuide guide, const std::string& folder) {
 ConversionCounts ConvertXmltv(fw::TStream& document, const std::string& folder,
                               const SkipReport& skipped) {
     RequireEmptyOrMissing(folder);
-    XmltvGuide guide = ReadXmltv(document, skipped);
-    if (guide.channels.empty()) {
-        throw EXmltvError("the document has no channel");
-    }
-    return WriteCatalogue(std::move(guide), folder);
+    return WriteCatalogue(ReadGuideWithChannels(document, skipped), folder);
+}
+
+ConversionCounts FillCatalogueFolder(fw::TStream& document, const std::string& stagingFolder,
+                                     const SkipReport& skipped) {
+    XmltvGuide guide = ReadGuideWithChannels(document, skipped);
+    return WriteChannels(guide, stagingFolder);
 }
 
 } // namespace xmltv

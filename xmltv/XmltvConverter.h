@@ -34,4 +34,10 @@ ConversionCounts WriteCatalogue(XmltvGuide guide, const std::string& folder);
 ConversionCounts ConvertXmltv(fw::TStream& document, const std::string& folder,
                               const SkipReport& skipped);
 
+// The same into a staging folder the caller made (existing and empty) and
+// swaps into place itself: the files are written straight into it, and on
+// failure what was written stays for the caller to remove.
+ConversionCounts FillCatalogueFolder(fw::TStream& document, const std::string& stagingFolder,
+                                     const SkipReport& skipped);
+
 } // namespace xmltv

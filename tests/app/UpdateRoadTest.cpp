@@ -12,6 +12,7 @@
 #include "tests/archive/TestZip.h"
 #include "tests/http/ScriptedServer.h"
 #include "tests/support/PrivateNetwork.h"
+#include "tests/xmltv/XmltvDocuments.h"
 
 #include <arpa/inet.h>
 #include <filesystem>
@@ -112,6 +113,15 @@ void PrintTo(const RoadCase& c, std::ostream* os) {
 }
 
 const int kPackageSize = static_cast<int>(kPackage.size());
+
+// An XMLTV guide, recognised by its content whatever the address says; one cut
+// off in the middle of an element.
+const std::string kGuide = R"(<?xml version="1.0" encoding="UTF-8"?>
+<tv><channel id="CCTV1.cn"><display-name>CCTV-1</display-name></channel>
+<channel id="CCTV13.cn"><display-name>CCTV-13</display-name></channel>
+<programme start="20261210190000 +0800" channel="CCTV1.cn"><title>新闻联播</title></programme>
+</tv>)";
+const std::string kBrokenGuide = kGuide.substr(0, kGuide.size() / 2);
 const std::string kCut = kPackage.substr(0, kPackage.size() / 2);
 
 const RoadCase kRoad[] = {
@@ -200,6 +210,18 @@ const RoadCase kRoad[] = {
      false,
      22,
      22},
+    {"a guide that is not well-formed fails the update and keeps the catalogue",
+     PrivateNetwork::Shape::Connected,
+     Probe::Answers,
+     Before::Nothing,
+     {Ok(kBrokenGuide)},
+     1,
+     {kPending, kDownloading, kDownloaded},
+     {},
+     {kPending, kDownloading, kDownloaded, kUnpacking, kFailed},
+     false,
+     static_cast<int>(kBrokenGuide.size()),
+     static_cast<int>(kBrokenGuide.size())},
     {"302 then 200: only the package's own transfer ends the download",
      PrivateNetwork::Shape::Connected,
      Probe::Answers,
@@ -311,6 +333,38 @@ TEST_P(UpdateRoad, FromUpdateStartToReload) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, UpdateRoad, testing::ValuesIn(kRoad));
+
+// A gzip-compressed guide served at the package address is converted into the
+// staging folder and swapped in like a package.
+TEST_F(MainWindowTest, AnXmltvGuideReplacesTheCatalogue) {
+    PrivateNetwork network(PrivateNetwork::Shape::Connected);
+    if (!network.Entered())
+        GTEST_SKIP() << network.Problem();
+    WriteCatalogueFile("央视频道/01.txt", kOldChannel);
+    ConnectNetworkPump(fw::Application());
+    const std::string gzipped = xmltv::testing::Gzipped(kGuide);
+    ScriptedServer server({Ok(gzipped)});
+    ProbeSite probe;
+    ScopedEnvironment packageUrl("TELVORA_PACKAGE_URL", server.URL("/guide.xml.gz"));
+    ScopedEnvironment probeUrl("TELVORA_PROBE_URL", probe.URL());
+
+    TForm1& f = Start({"-up"});
+    display->Advance(2000);
+    display->Advance(3000);
+    TNetAntiFreeze::SetDispatchers(nullptr, nullptr);
+
+    const fs::path working = ApplicationFolder() / "ORVOListTemp";
+    EXPECT_EQ(Tree(working), (std::map<std::string, std::string>{
+                                 {"orvo.zip", gzipped},
+                                 {"央视频道", "<folder>"},
+                                 {"央视频道/01.txt", "\xEF\xBB\xBF"
+                                                     "2026-12-10 星期四 +0800\r\n"
+                                                     "19:00 新闻联播\r\n"},
+                                 {"央视频道/13.txt", "\xEF\xBB\xBF"},
+                             }));
+    EXPECT_EQ(Lines(*f.TVList->Items()), (std::vector<std::string>{"ORVO-1台", "ORVO-13台"}));
+    EXPECT_EQ(f.SB->Panels()->Items(0)->Text(), "数据更新完成.");
+}
 
 } // namespace
 } // namespace app_test

@@ -60,7 +60,7 @@ class ProgramRun {
 public:
     // Standard output and error go to the file `output`.
     ProgramRun(const std::string& program, const std::map<std::string, std::string>& overrides,
-               const std::string& output) {
+               const std::string& output, const std::vector<std::string>& arguments = {}) {
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e) {
             const std::string entry(*e);
@@ -73,7 +73,10 @@ public:
         for (std::string& entry : env)
             envp.push_back(entry.data());
         envp.push_back(nullptr);
-        std::vector<char*> argv{const_cast<char*>(program.c_str()), nullptr};
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -170,17 +173,36 @@ protected:
         WriteFile(path, bytes);
     }
 
-    std::unique_ptr<ProgramRun> Run(const std::string& output) {
-        return std::make_unique<ProgramRun>(
-            Program(),
-            std::map<std::string, std::string>{
-                {"DISPLAY", server_.Display()},
-                {"HOME", (root_ / "home").string()},
-                {"XDG_CONFIG_HOME", (root_ / "home" / ".config").string()},
-                {"XDG_DATA_HOME", (root_ / "home" / ".local" / "share").string()},
-                {"XDG_RUNTIME_DIR", (root_ / "run").string()},
-                {"DBUS_SESSION_BUS_ADDRESS", ""}},
-            (root_ / output).string());
+    std::unique_ptr<ProgramRun> Run(const std::string& output,
+                                    const std::vector<std::string>& arguments = {},
+                                    std::map<std::string, std::string> environment = {}) {
+        environment.insert({{"DISPLAY", server_.Display()},
+                            {"HOME", (root_ / "home").string()},
+                            {"XDG_CONFIG_HOME", (root_ / "home" / ".config").string()},
+                            {"XDG_DATA_HOME", (root_ / "home" / ".local" / "share").string()},
+                            {"XDG_RUNTIME_DIR", (root_ / "run").string()},
+                            {"DBUS_SESSION_BUS_ADDRESS", ""}});
+        return std::make_unique<ProgramRun>(Program(), environment, (root_ / output).string(),
+                                            arguments);
+    }
+
+    // Waits for the one main window and takes its place on the screen.
+    bool FindMainWindow() {
+        const auto windows = WaitFor([&] {
+            auto found = MainWindows();
+            return found.size() == 1 ? std::optional<std::string>(found.front())
+                                     : std::optional<std::string>();
+        });
+        if (!windows)
+            return false;
+        std::istringstream geometry(Shell("xdotool getwindowgeometry --shell " + *windows));
+        for (std::string line; std::getline(geometry, line);) {
+            if (line.starts_with("X="))
+                origin_.x = std::stoi(line.substr(2));
+            if (line.starts_with("Y="))
+                origin_.y = std::stoi(line.substr(2));
+        }
+        return true;
     }
 
     std::string Shell(const std::string& command) {
@@ -230,20 +252,7 @@ protected:
 TEST_F(MainWindowEndToEnd, BrowseTheCatalogueAndRefuseASecondStart) {
     auto first = Run("first.out");
     ASSERT_TRUE(first->Started());
-    const auto windows = WaitFor([&] {
-        auto found = MainWindows();
-        return found.empty() ? std::optional<std::vector<std::string>>()
-                             : std::optional<std::vector<std::string>>(found);
-    });
-    ASSERT_TRUE(windows) << "no main window appeared";
-    ASSERT_EQ(windows->size(), 1u);
-    std::istringstream geometry(Shell("xdotool getwindowgeometry --shell " + windows->front()));
-    for (std::string line; std::getline(geometry, line);) {
-        if (line.starts_with("X="))
-            origin_.x = std::stoi(line.substr(2));
-        if (line.starts_with("Y="))
-            origin_.y = std::stoi(line.substr(2));
-    }
+    ASSERT_TRUE(FindMainWindow()) << "no single main window appeared";
 
     // The start shows "央视频道": two channels, each with its schedule.
     EXPECT_EQ(ShowChannel(0),
@@ -267,6 +276,88 @@ TEST_F(MainWindowEndToEnd, BrowseTheCatalogueAndRefuseASecondStart) {
     EXPECT_FALSE(first->Ended());
 
     EXPECT_EQ(first->Terminate(), std::optional<int>(0)) << "SIGTERM closes the main window";
+}
+
+// Python's own web server on a free loopback port, serving a folder; ended by
+// its own id when the object goes.
+class StaticWebServer {
+public:
+    StaticWebServer(const fs::path& folder, const fs::path& log) {
+        std::vector<std::string> args{"python3", "-u",        "-m",          "http.server",  "0",
+                                      "--bind",  "127.0.0.1", "--directory", folder.string()};
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_adddup2(&actions, 1, 2);
+        if (posix_spawnp(&pid_, "python3", &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        // "Serving HTTP on 127.0.0.1 port 40123 (http://127.0.0.1:40123/) ..."
+        const auto port = WaitFor([&] {
+            const std::string text = testing_support::ReadFile(log);
+            const std::size_t at = text.find(" port ");
+            return at == std::string::npos ? std::optional<int>()
+                                           : std::optional<int>(std::atoi(text.c_str() + at + 6));
+        });
+        port_ = port.value_or(0);
+    }
+    ~StaticWebServer() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    bool Serving() const { return pid_ > 0 && port_ > 0; }
+    std::string URL(const std::string& path) const {
+        return "http://127.0.0.1:" + std::to_string(port_) + path;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int port_ = 0;
+};
+
+// The program's update pointed at an XMLTV guide: the guide is fetched,
+// converted and swapped in, and its channels are listed with their schedules.
+TEST_F(MainWindowEndToEnd, AnUpdateFromAnXmltvGuideListsItsChannels) {
+    if (Shell("ip -o addr show scope global").empty())
+        GTEST_SKIP() << "no network interface besides loopback: the update would report no network";
+    fs::create_directories(root_ / "site");
+    WriteFile(root_ / "site" / "guide.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE tv SYSTEM "xmltv.dtd">
+<tv generator-info-name="e2e">
+  <channel id="CCTV1.cn"><display-name lang="zh">CCTV-1 综合</display-name></channel>
+  <channel id="CCTV13.cn"><display-name lang="zh">CCTV-13 新闻</display-name></channel>
+  <programme start="20261210193000 +0800" channel="CCTV1.cn"><title lang="zh">焦点访谈</title></programme>
+  <programme start="20261210190000 +0800" channel="CCTV1.cn"><title lang="zh">新闻联播</title></programme>
+  <programme start="20261210060000 +0800" channel="CCTV13.cn"><title lang="zh">朝闻天下</title></programme>
+</tv>
+)");
+    StaticWebServer web(root_ / "site", root_ / "web.log");
+    ASSERT_TRUE(web.Serving()) << testing_support::ReadFile(root_ / "web.log");
+
+    auto program =
+        Run("update.out", {"-up"},
+            {{"TELVORA_PACKAGE_URL", web.URL("/guide.xml")}, {"TELVORA_PROBE_URL", web.URL("/")}});
+    ASSERT_TRUE(program->Started());
+    ASSERT_TRUE(FindMainWindow()) << "no single main window appeared";
+    // The converted catalogue replaces the old one once the update is through.
+    const fs::path converted = AppFolder() / "ORVOListTemp" / "央视频道" / "13.txt";
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(converted); }, 30s))
+        << testing_support::ReadFile(root_ / "update.out");
+    std::this_thread::sleep_for(1s);
+
+    EXPECT_EQ(ShowChannel(0), (std::vector<std::string>{"【ORVO-1台】", "2026-12-10 星期四 +0800",
+                                                        "19:00 新闻联播", "19:30 焦点访谈"}));
+    EXPECT_EQ(ShowChannel(1), (std::vector<std::string>{"【ORVO-13台】", "2026-12-10 星期四 +0800",
+                                                        "06:00 朝闻天下"}));
+    EXPECT_FALSE(fs::exists(AppFolder() / "ORVOListTemp" / "央视频道" / "news.txt"));
+    EXPECT_EQ(program->Terminate(), std::optional<int>(0));
 }
 
 } // namespace
