@@ -10,6 +10,18 @@
 
 namespace {
 
+// How long the first bytes of a block wait for the rest before they are taken:
+// a slow body still shows its progress, a fast one keeps its large blocks.
+constexpr std::chrono::milliseconds kBlockWaitLimit{20};
+
+// What is left of that wait for a block whose first bytes came at firstBytes,
+// in ms; 0 or less once the block is to be taken as it stands.
+int BlockWaitLeft(std::chrono::steady_clock::time_point firstBytes) {
+    const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - firstBytes);
+    return int((kBlockWaitLimit - waited).count());
+}
+
 // The most a stream can hold: a memory stream refuses more than MaxSize bytes, so
 // a reply announcing more is refused before anything is allocated.
 std::int64_t StreamCapacity(fw::TStream& stream) {
@@ -233,6 +245,7 @@ void TNetIOHandler::ReadBlocks(fw::TStream& AStream, std::int64_t AByteCount,
         if (!AReadUntilDisconnect) {
             block = static_cast<std::size_t>(std::min<std::int64_t>(remaining, block));
         }
+        const std::int64_t start = memory != nullptr ? memory->Position() : 0;
         TBlockEnd end = memory != nullptr && InputBufferIsEmpty() ? ReceiveBlockInto(*memory, block)
                                                                   : TBlockEnd::NoRoom;
         if (end == TBlockEnd::Closed) {
@@ -241,13 +254,13 @@ void TNetIOHandler::ReadBlocks(fw::TStream& AStream, std::int64_t AByteCount,
             }
             throw ENetConnClosedGracefully();
         }
-        if (end == TBlockEnd::Full) {
-            remaining -= std::int64_t(block);
+        if (end == TBlockEnd::Taken) {
+            remaining -= memory->Position() - start;
             TNetAntiFreezeBase::DoProcess(true);
             continue;
         }
         try {
-            FillInputBuffer(block);
+            FillBlock(block);
         } catch (const ENetConnClosedGracefully&) {
             TakeIntoStream(AStream, std::min(block, FInputBuffer.Size()));
             if (AReadUntilDisconnect) {
@@ -258,9 +271,23 @@ void TNetIOHandler::ReadBlocks(fw::TStream& AStream, std::int64_t AByteCount,
             TakeIntoStream(AStream, std::min(block, FInputBuffer.Size()));
             throw;
         }
+        block = std::min(block, FInputBuffer.Size());
         TakeIntoStream(AStream, block);
         remaining -= std::int64_t(block);
         TNetAntiFreezeBase::DoProcess(true);
+    }
+}
+
+// Waits as long as it takes for the first byte, then at most kBlockWaitLimit
+// for the block to fill; a close or a quiet source ends the block early.
+void TNetIOHandler::FillBlock(std::size_t ABlockSize) {
+    FillInputBuffer(1);
+    const auto firstBytes = std::chrono::steady_clock::now();
+    while (FInputBuffer.Size() < ABlockSize) {
+        const int left = BlockWaitLeft(firstBytes);
+        if (left <= 0 || ReadFromSource(false, left, false) <= 0) {
+            return;
+        }
     }
 }
 
@@ -287,10 +314,25 @@ TNetIOHandler::TBlockEnd TNetIOHandler::ReceiveBlockInto(fw::TMemoryStream& AStr
         }
     };
     try {
+        std::chrono::steady_clock::time_point firstBytes;
         while (got < ABlock) {
-            int received = ReceiveOnce(false, IdTimeoutDefault, true, {into + got, ABlock - got});
+            // The first byte is waited for as long as it takes, the rest of
+            // the block only as long as FillBlock waits for it.
+            int wait = IdTimeoutDefault;
+            if (got > 0) {
+                wait = BlockWaitLeft(firstBytes);
+                if (wait <= 0) {
+                    break;
+                }
+            }
+            int received = ReceiveOnce(false, wait, got == 0, {into + got, ABlock - got});
             if (received > 0) {
+                if (got == 0) {
+                    firstBytes = std::chrono::steady_clock::now();
+                }
                 got += std::size_t(received);
+            } else if (received < 0) {
+                break;
             } else {
                 CheckForDisconnect(true, true);
             }
@@ -303,7 +345,7 @@ TNetIOHandler::TBlockEnd TNetIOHandler::ReceiveBlockInto(fw::TMemoryStream& AStr
         throw;
     }
     account();
-    return TBlockEnd::Full;
+    return TBlockEnd::Taken;
 }
 
 void TNetIOHandler::TakeIntoStream(fw::TStream& AStream, std::size_t AByteCount) {

@@ -106,7 +106,9 @@ private:
     int ReceiveOnce(bool ARaiseExceptionIfDisconnected, int ATimeout, bool ARaiseExceptionOnTimeout,
                     std::span<std::uint8_t> ADirect);
     void FillInputBuffer(std::size_t AByteCount);
-    enum class TBlockEnd { Full, Closed, NoRoom };
+    void FillBlock(std::size_t ABlockSize);
+    // Taken: the block, or as much of it as came within the block wait limit.
+    enum class TBlockEnd { Taken, Closed, NoRoom };
     TBlockEnd ReceiveBlockInto(fw::TMemoryStream& AStream, std::size_t ABlock);
     void ReadBlocks(fw::TStream& AStream, std::int64_t AByteCount, bool AReadUntilDisconnect);
     void TakeIntoStream(fw::TStream& AStream, std::size_t AByteCount);

@@ -8,6 +8,7 @@
 #include "catalogue/function_module.h"
 #include "framework/gui/Application.h"
 #include "http/NetAntiFreeze.h"
+#include "platform/user/Painting.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/archive/TestZip.h"
 #include "tests/http/ScriptedServer.h"
@@ -19,6 +20,7 @@
 #include <map>
 #include <netinet/in.h>
 #include <regex>
+#include <set>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -249,14 +251,14 @@ const RoadCase kRoad[] = {
      kPackageSize},
 };
 
-class UpdateRoad : public MainWindowTest, public testing::WithParamInterface<RoadCase> {
+class UpdateRoadTest : public MainWindowTest {
 protected:
-    UpdateRoad() {
+    UpdateRoadTest() {
         WriteCatalogueFile("央视频道/01.txt", kOldChannel);
         WriteCatalogueFile("境外频道/hk香港台.txt", kOldChannel);
         ConnectNetworkPump(fw::Application());
     }
-    ~UpdateRoad() override { TNetAntiFreeze::SetDispatchers(nullptr, nullptr); }
+    ~UpdateRoadTest() override { TNetAntiFreeze::SetDispatchers(nullptr, nullptr); }
 
     fs::path Working() const { return ApplicationFolder() / "ORVOListTemp"; }
     std::vector<std::string> View() const { return Lines(*form->TVListBox->Lines()); }
@@ -267,6 +269,8 @@ protected:
         return texts;
     }
 };
+
+class UpdateRoad : public UpdateRoadTest, public testing::WithParamInterface<RoadCase> {};
 
 TEST_P(UpdateRoad, FromUpdateStartToReload) {
     const RoadCase& c = GetParam();
@@ -364,6 +368,53 @@ TEST_F(MainWindowTest, AnXmltvGuideReplacesTheCatalogue) {
                              }));
     EXPECT_EQ(Lines(*f.TVList->Items()), (std::vector<std::string>{"ORVO-1台", "ORVO-13台"}));
     EXPECT_EQ(f.SB->Panels()->Items(0)->Text(), "数据更新完成.");
+}
+
+// A package that arrives in pieces moves the bar in between, and every turn of
+// the pump leaves the bar painted at its position.
+TEST_F(UpdateRoadTest, TheBarFollowsAPackageArrivingInPieces) {
+    PrivateNetwork network(PrivateNetwork::Shape::Connected);
+    if (!network.Entered())
+        GTEST_SKIP() << network.Problem();
+    constexpr std::size_t kPieces = 8;
+    ScriptedReply paced{
+        {"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(kPackage.size()) + "\r\n\r\n"}};
+    const std::size_t piece = (kPackage.size() + kPieces - 1) / kPieces;
+    for (std::size_t at = 0; at < kPackage.size(); at += piece)
+        paced.pieces.push_back(kPackage.substr(at, piece));
+    ScriptedServer server({paced});
+    ProbeSite probe;
+    ScopedEnvironment packageUrl("TELVORA_PACKAGE_URL", server.URL("/download/showtime.zip"));
+    ScopedEnvironment probeUrl("TELVORA_PROBE_URL", probe.URL());
+    TForm1& f = Start({"-up"});
+
+    struct Turn {
+        int position;
+        bool painted;
+    };
+    std::vector<Turn> turns;
+    const win::HWND bar = f.ProgressBar1->Handle();
+    TNetAntiFreeze::SetDispatchers(
+        [&] {
+            fw::Application().ProcessMessages();
+            turns.push_back({f.ProgressBar1->Position(),
+                             win::GetUpdateRect(bar, nullptr, win::FALSE) == win::FALSE});
+        },
+        nullptr);
+    display->Advance(2000);
+
+    ASSERT_EQ(f.ProgressBar1->Max(), kPackageSize);
+    EXPECT_EQ(f.ProgressBar1->Position(), kPackageSize);
+    std::set<int> between;
+    int last = 0;
+    for (const Turn& turn : turns) {
+        EXPECT_TRUE(turn.painted) << "at " << turn.position;
+        EXPECT_GE(turn.position, last);
+        last = turn.position;
+        if (turn.position > 0 && turn.position < kPackageSize)
+            between.insert(turn.position);
+    }
+    EXPECT_GE(between.size(), 2u) << "the bar stood still until the package was whole";
 }
 
 } // namespace

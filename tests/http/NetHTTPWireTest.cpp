@@ -23,6 +23,7 @@ struct WireCase {
     std::string message = {};
     int errorCode = 0;
     std::string errorMessage = {};
+    int pauseMs = 50; // between pieces
 };
 
 const std::string kHundredDots(100, '.');
@@ -59,6 +60,16 @@ const WireCase kCases[] = {
      true,
      "hello",
      {"begin read 10", "work read 3", "work read 5", "end read"}},
+    {"counted body in slow pieces: each is counted as it arrives",
+     {"HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\n", "abc", "def", "ghi"},
+     false,
+     "abcdefghi",
+     {"begin read 9", "work read 3", "work read 6", "work read 9", "end read"},
+     "",
+     "",
+     0,
+     "",
+     300},
     {"empty counted body", {"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"}, false, "", {}},
     {"chunked with an extension and trailers",
      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
@@ -267,7 +278,7 @@ struct WireOutcome {
 };
 
 WireOutcome RunCase(const WireCase& c, fw::TStream& stream) {
-    ScriptedServer server({{c.pieces, c.closeAfter}});
+    ScriptedServer server({{.pieces = c.pieces, .closeAfter = c.closeAfter, .pauseMs = c.pauseMs}});
     TNetHTTP http(nullptr);
     http.SetHandleRedirects(true);
     WorkLog log(http);

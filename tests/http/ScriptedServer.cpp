@@ -140,7 +140,7 @@ void ScriptedServer::ServeConnection(int client, int connection) {
         const ScriptedReply& reply = FReplies[FNextReply++];
         for (std::size_t i = 0; i < reply.pieces.size(); ++i) {
             if (i > 0) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                std::this_thread::sleep_for(std::chrono::milliseconds(reply.pauseMs));
             }
             WriteAll(client, reply.pieces[i]);
         }

@@ -14,6 +14,7 @@ struct ScriptedReply {
     std::vector<std::string> pieces; // written in order, a short pause between them
     bool closeAfter = false;         // close the connection after the last piece
     bool resetAfter = false;         // close it with a reset (RST) instead
+    int pauseMs = 50;                // the pause between pieces
 };
 
 class ScriptedServer {
