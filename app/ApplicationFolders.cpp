@@ -1,7 +1,9 @@
 #include "app/ApplicationFolders.h"
 
+#include "app/CatalogueSwap.h"
 #include "app/ShellFolders.h"
 #include "catalogue/ChannelBrowser.h"
+#include "catalogue/function_module.h"
 #include "framework/FileNames.h"
 #include "platform/shell/SpecialFolder.h"
 
@@ -53,6 +55,25 @@ std::string ApplicationFolderFor(const std::string& programPath) {
     // With no data folder either, the program folder stays: the writes then fail
     // and are reported where they happen.
     return UserDataFolder().value_or(programFolder);
+}
+
+bool CopyCatalogueBesideProgram(const std::string& programPath,
+                                const std::string& applicationFolder) {
+    const std::string programFolder = fw::ExtractFilePath(programPath);
+    const std::string beside = WorkingFolderOf(programFolder);
+    std::error_code error;
+    if (applicationFolder == programFolder || !std::filesystem::is_directory(beside, error) ||
+        !catalogue::HoldsAnyChannel(beside) ||
+        catalogue::HoldsAnyChannel(WorkingFolderOf(applicationFolder)))
+        return false;
+    // Links are copied as links: one pointing back up the tree cannot make the
+    // copy endless.
+    ReplaceCatalogue(applicationFolder, "", [&beside](const std::string& staging) {
+        std::filesystem::copy(beside, staging,
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::copy_symlinks);
+    });
+    return true;
 }
 
 std::string WorkingFolderOf(const std::string& applicationFolder) {

@@ -11,6 +11,13 @@
 // Everything the program writes and reads beside itself goes there instead.
 std::string ApplicationFolderFor(const std::string& programPath);
 
+// The first use of a data folder away from the program: the catalogue beside
+// the program (its working folder) is copied into the data folder's working
+// folder when that holds no channel yet, so it is copied once. True when it was
+// copied; raises when the copy fails, leaving the data folder as it was.
+bool CopyCatalogueBesideProgram(const std::string& programPath,
+                                const std::string& applicationFolder);
+
 // The working folder that holds the package and the unpacked catalogue.
 std::string WorkingFolderOf(const std::string& applicationFolder);
 

@@ -143,6 +143,7 @@ void TForm1::FormCreate(fw::TObject*) {
                              ? ApplicationFolderFor(start.ProgramPath)
                              : fw::IncludeTrailingPathDelimiter(start.ApplicationFolder);
     FProgramPath = start.ProgramPath;
+    const bool catalogueCopied = start.ApplicationFolder.empty() && CopyCatalogueToDataFolder();
     SetCaption(Caption() + Edit_Ver->Text());
     const TUpdateAddresses addresses = UpdateAddresses();
     Edit_Url->SetText(addresses.PackageUrl);
@@ -154,14 +155,24 @@ void TForm1::FormCreate(fw::TObject*) {
         return;
 
     const TStartMode mode = StartModeFor(start.Arguments);
-    if (mode.NormalStart) {
+    if (mode.NormalStart)
         StartNormally(start);
-        return;
-    }
     for (int request = 0; request < mode.UpdateRequests; ++request) {
         ReportStatus(kUpdatePendingStatus);
         Timer1->SetEnabled(true);
         FUpdateStep = TUpdateStep::Waiting;
+    }
+    if (catalogueCopied)
+        ReportStatus(std::string(kDataFolderStatus) + FApplicationFolder);
+}
+
+// A copy that fails is dropped: the list then shows the data folder as it is,
+// and the user can still fetch a catalogue.
+bool TForm1::CopyCatalogueToDataFolder() {
+    try {
+        return CopyCatalogueBesideProgram(FProgramPath, FApplicationFolder);
+    } catch (...) {
+        return false;
     }
 }
 

@@ -41,6 +41,9 @@ inline constexpr std::string_view kUpdatePendingStatus = "请稍后正在更新�
 inline constexpr std::string_view kUpdateFailedStatus = "更新失败，原有节目单已保留。";
 // Added after the count text when the whole working folder holds no channel.
 inline constexpr std::string_view kNoCatalogueStatus = "暂无节目单，请点击“更新电视节目”下载。";
+// Followed by the data folder, once the catalogue beside the program was copied
+// there.
+inline constexpr std::string_view kDataFolderStatus = "节目单数据现保存在 ";
 
 class TForm1 : public fw::TForm {
     FW_CLASS(TForm1, fw::TForm)
@@ -133,6 +136,8 @@ private:
     // The start mode's steps; false when writing the 7-Zip library failed (the
     // error box has been shown).
     bool WriteArchiveLibrary();
+    // The catalogue beside a program whose data live elsewhere; true when copied.
+    bool CopyCatalogueToDataFolder();
     void StartNormally(const TProgramStart& start);
     void ShowOnAir(const catalogue::ViewLine& line);
 

@@ -30,8 +30,10 @@ MainWindowTest::~MainWindowTest() {
     fw::SetMessageBoxFunction(std::move(previousBox_));
 }
 
-TForm1& MainWindowTest::Start(const std::vector<std::string>& arguments) {
-    TForm1::SetProgramStart({.ProgramPath = Program(), .Arguments = arguments});
+TForm1& MainWindowTest::Start(const std::vector<std::string>& arguments,
+                              const std::string& program) {
+    TForm1::SetProgramStart(
+        {.ProgramPath = program.empty() ? Program() : program, .Arguments = arguments});
     form = fw::NewForm<TForm1>(nullptr);
     form->Show();
     display->Run();

@@ -27,11 +27,13 @@ protected:
     MainWindowTest();
     ~MainWindowTest() override;
 
-    // Creates, shows and paints the window with this command line.
-    TForm1& Start(const std::vector<std::string>& arguments);
+    // Creates, shows and paints the window with this command line, for the
+    // program file `program` (default: Program()).
+    TForm1& Start(const std::vector<std::string>& arguments, const std::string& program = {});
 
     std::filesystem::path ApplicationFolder() const { return root_ / "opt" / "telvora"; }
-    std::filesystem::path Desktop() const { return root_ / "home" / "Desktop"; }
+    std::filesystem::path Home() const { return root_ / "home"; }
+    std::filesystem::path Desktop() const { return Home() / "Desktop"; }
     std::string Program() const { return (ApplicationFolder() / "telvora").string(); }
     // A file under the working folder, parents made as needed.
     void WriteCatalogueFile(const std::string& relative, const std::string& bytes) const;

@@ -112,6 +112,38 @@ TEST_F(MainWindowTest, NormalStartWithoutCatalogueMakesTheFolderAndStillWritesTh
     EXPECT_NE(entry.find("Exec=\"" + Program() + "\"\n"), std::string::npos) << entry;
 }
 
+// An installed copy keeps its data in the user's data folder: its first start
+// takes over the catalogue found beside the program and says where it now is;
+// the next start finds it there and leaves both places alone.
+TEST_F(MainWindowTest, AnInstalledCopyTakesTheCatalogueBesideItOnce) {
+    const fs::path prefix = ApplicationFolder().parent_path() / "usr";
+    const std::string program = (prefix / "bin" / "telvora").string();
+    testing_support::WriteFile(program, "program");
+    fs::create_directories(prefix / "share" / "applications");
+    testing_support::WriteFile(prefix / "share" / "applications" / "telvora.desktop", "");
+    testing_support::ScopedEnvironment dataHome("XDG_DATA_HOME",
+                                                (Home() / ".local" / "share").string());
+    const fs::path beside = prefix / "bin" / "ORVOListTemp" / "央视频道" / "01.txt";
+    fs::create_directories(beside.parent_path());
+    testing_support::WriteFile(beside, "19:00 新闻联播\n");
+    const std::string data = (Home() / ".local" / "share" / "telvora").string() + "/";
+
+    TForm1& first = Start({}, program);
+    EXPECT_EQ(first.ApplicationFolder(), data);
+    EXPECT_EQ(Lines(*first.TVList->Items()), std::vector<std::string>{"ORVO-1台"});
+    const std::string moved = std::string(kDataFolderStatus) + data;
+    EXPECT_EQ(first.SB->Panels()->Items(0)->Text(), moved);
+    EXPECT_EQ(Lines(*first.TVListBox->Lines()), std::vector<std::string>{moved});
+    EXPECT_EQ(ReadFile(data + "ORVOListTemp/央视频道/01.txt"), "19:00 新闻联播\n");
+    form->Free();
+    form = nullptr;
+
+    testing_support::WriteFile(beside, "changed beside the program\n");
+    TForm1& second = Start({}, program);
+    EXPECT_EQ(second.SB->Panels()->Items(0)->Text(), catalogue::ChannelCountText(1));
+    EXPECT_EQ(ReadFile(data + "ORVOListTemp/央视频道/01.txt"), "19:00 新闻联播\n");
+}
+
 // An empty category of a filled catalogue is no reason to point at the update.
 TEST_F(MainWindowTest, EmptyCategoryOfAFilledCatalogueShowsOnlyTheCount) {
     WriteCatalogueFile("地方频道/shandong山东卫视.txt", "20:00 山东新闻\n");
