@@ -109,12 +109,17 @@ TEST_F(SkinTool, ReportsFailuresOnOneLineAndWritesNothing) {
         {"lzh unpack cut.skn out", 1, "LZH : Compressed data ends before the declared length"},
         {"lzh squeeze cut.skn out", 2, "unknown mode"},
         {"skin list", 2, "usage:"},
+        {"skin objects old.skn", 1,
+         "This is Older Skin File Please update to new version ! (container version 12345)"},
+        {"skin objects cut.skn", 1, "LZH : Compressed data ends before the declared length"},
+        {"skin objects missing.skn", 1, "Cannot open file"},
+        {"skin objects", 2, "usage:"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);
         std::string args = c.args;
         for (const char* name : {"old.skn", "escape.skn", "control.skn", "long.skn", "huge.skn",
-                                 "short.lzh", "cut.skn", "out"}) {
+                                 "short.lzh", "cut.skn", "missing.skn", "out"}) {
             const auto at = args.find(name);
             if (at != std::string::npos)
                 args.replace(at, std::strlen(name), "'" + Path(name) + "'");
@@ -139,6 +144,27 @@ TEST_F(SkinTool, AFailedWriteLeavesNothingExtracted) {
     EXPECT_NE(run.err.find("empty.bmp"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(Path("out/buttons.bmp")));
     EXPECT_FALSE(fs::exists(Path("out/skin.ini")));
+}
+
+// The objects of a skin whose only picture is broken: the colours and the
+// objects every skin has; the loader's own tests cover every section.
+TEST_F(SkinTool, PrintsTheSkinObjects) {
+    Write("skin.skn", Pack(SkinContainer(70000, 69, kEntries)));
+    const ToolRun run = Run("skin objects '" + Path("skin.skn") + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.substr(0, run.out.find("bgbrush")),
+              "name -\n"
+              "colors FF000008 FF000009 FF000013 FF00000F FF000012 FF000014 FF000014 FF000010 "
+              "FF000015 00000000 00000000 FF00000E FF00000D FF00000F FF000007 FF000007 FF000004 "
+              "FF00000F FF000000 00000000\n"
+              "hascolors 00000000000000000000\n"
+              "presets\n");
+    EXPECT_NE(run.out.find("\nobject Button - r=0,0,0,0 frame=5 trans=0 tile=0 style=0 "
+                           "colors=-1,-1,-1 colors2=FF000012,FF000012,FF000012 map=- check=- "
+                           "radio=- radioframe=4 checkframe=4 new=000\n"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST_F(SkinTool, PacksAndUnpacksBlocks) {

@@ -1,12 +1,15 @@
-// telvora-tool skin list FILE | skin extract FILE DIR: a skin file's container
-// version and directory (names as the reader keeps them, lower-cased, with their
-// sizes), or its entries written as files DIR/name.
+// telvora-tool skin list FILE | skin extract FILE DIR | skin objects FILE: a
+// skin file's container version and directory (names as the reader keeps them,
+// lower-cased, with their sizes), its entries written as files DIR/name, or the
+// skin objects a skin data component builds from it.
 
 #include "framework/MemoryStream.h"
 #include "framework/StringUtils.h"
 #include "skin/SkinMessageBox.h"
 #include "skin/SkinRead.h"
+#include "skin/WinSkinData.h"
 #include "tools/telvora-tool/CommandTable.h"
+#include "tools/telvora-tool/SkinObjectsReport.h"
 
 #include <algorithm>
 #include <climits>
@@ -107,9 +110,30 @@ void ExtractEntries(skin::TSkinReader& reader, const std::string& fileName,
     }
 }
 
+// The file is checked as a container first, so a skin that does not load is
+// reported with the reader's reason.
+int RunSkinObjects(const std::string& fileName) {
+    skin::TSkinReader reader;
+    LoadSkin(reader, fileName);
+    fw::TMemoryStream file;
+    file.LoadFromFile(fileName);
+    const auto data = fw::MakeComponent<skin::TSkinData>();
+    data->LoadFromStream(file);
+    if (data->Empty)
+        throw std::runtime_error(fileName + ": the skin does not load");
+    const std::string out = tool::SkinObjectsReport(*data);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return tool::kExitOk;
+}
+
 int RunSkin(std::span<const std::string> args) {
-    if (args.empty() || (args[0] != "list" && args[0] != "extract"))
-        throw tool::UsageError("expects list or extract");
+    if (args.empty() || (args[0] != "list" && args[0] != "extract" && args[0] != "objects"))
+        throw tool::UsageError("expects list, extract or objects");
+    if (args[0] == "objects") {
+        if (args.size() != 2)
+            throw tool::UsageError("objects expects a skin file");
+        return RunSkinObjects(args[1]);
+    }
     if (args[0] == "list" && args.size() != 2)
         throw tool::UsageError("list expects a skin file");
     if (args[0] == "extract" && args.size() != 3)
@@ -131,8 +155,8 @@ int RunSkin(std::span<const std::string> args) {
     return tool::kExitOk;
 }
 
-const tool::CommandRegistrar registrar({"skin", "list FILE | extract FILE DIR",
-                                        "show a skin file's version and entries, or extract them",
-                                        RunSkin});
+const tool::CommandRegistrar registrar(
+    {"skin", "list FILE | extract FILE DIR | objects FILE",
+     "show a skin file's version and entries, extract them, or show its skin objects", RunSkin});
 
 } // namespace
