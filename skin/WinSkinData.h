@@ -125,6 +125,9 @@ class TSkinData : public fw::TComponent {
     void DoFormSkin(win::HWND ahwnd, const std::string& aname, bool& Doskin);
     void DoSkinChanged();
 
+    // Whether a caption-button hint is showing.
+    bool IsHint() const { return hashint; }
+
     // Whether the platform offers GetScrollBarInfo, and its answer.
     bool GetScrollBarInfo(win::HWND hwnd, win::LONG idObject, win::SCROLLBARINFO& psbi) const;
     // Sets the enumeration property aprop of control to the member named value.

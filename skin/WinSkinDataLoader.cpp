@@ -82,28 +82,18 @@ void ReadSchemeColors(TSkinData& data, const TSkinSectionReader& sections) {
 void ReadButton(TSkinData& data, const TSkinSectionReader& sections) {
     const std::string section = "Buttons";
     TDataSkinButton& button = *data.Button;
-    button.r = {
-        sections.Integer(section, "LeftWidth", 0), sections.Integer(section, "TopHeight", 0),
-        sections.Integer(section, "RightWidth", 0), sections.Integer(section, "BottomHeight", 0)};
-    button.trans = sections.Integer(section, "Trans", 0);
-    button.Tile = sections.Integer(section, "Tile", 0);
+    sections.ReadSlices(button, section);
     if (button.Tile > 1)
         button.Tile = 0;
     sections.Bitmap(*button.Map, section, "Bitmap");
     sections.Bitmap(*button.CheckMap, section, "CheckButton");
     sections.Bitmap(*button.RadioMap, section, "RadioButton");
-    button.Normalcolor = sections.Integer(section, "NormalColour", kNoTextColor);
-    button.Overcolor = sections.Integer(section, "MouseOverColour", kNoTextColor);
-    button.Downcolor = sections.Integer(section, "PressedColour", kNoTextColor);
+    sections.ReadTextColors(button, section);
     button.radioframe = sections.Integer(section, "RadioButtonFrame", 0);
     button.checkframe = sections.Integer(section, "CheckButtonFrame", 0);
     button.newnormal = sections.Given(section, "NormalColour2");
     button.newover = sections.Given(section, "MouseOverColour2");
     button.newdown = sections.Given(section, "PressedColour2");
-    const fw::TColor buttonText = data.Colors[4];
-    button.Normalcolor2 = sections.Color(section, "NormalColour2", buttonText);
-    button.Overcolor2 = sections.Color(section, "MouseOverColour2", buttonText);
-    button.Downcolor2 = sections.Color(section, "PressedColour2", buttonText);
 }
 
 // name + "R", "G", "B", when all three are given as 0 or more.

@@ -72,19 +72,14 @@ std::unique_ptr<T> TSkinSectionReader::Named(const std::string& section,
     return object;
 }
 
-void TSkinSectionReader::ReadMargins(TDataSkinObject& object, const std::string& section) const {
-    object.style = Integer(section, "Style", 0);
-    object.r.left = Integer(section, "LeftWidth", 0);
-    object.r.right = Integer(section, "RightWidth", 0);
-    object.r.top = Integer(section, "TopHeight", 0);
-    object.r.bottom = Integer(section, "BottomHeight", 0);
+void TSkinSectionReader::ReadSlices(TDataSkinObject& object, const std::string& section) const {
+    object.r = {Integer(section, "LeftWidth", 0), Integer(section, "TopHeight", 0),
+                Integer(section, "RightWidth", 0), Integer(section, "BottomHeight", 0)};
     object.trans = Integer(section, "Trans", 0);
     object.Tile = Integer(section, "Tile", 0);
 }
 
-void TSkinSectionReader::ReadImageKeys(TDataSkinObject& object, const std::string& section) const {
-    ReadMargins(object, section);
-    object.Tile = AtMost(object.Tile, 1, 0);
+void TSkinSectionReader::ReadTextColors(TDataSkinObject& object, const std::string& section) const {
     object.Normalcolor = Integer(section, "NormalColour", kNoTextColor);
     object.Overcolor = Integer(section, "MouseOverColour", kNoTextColor);
     object.Downcolor = Integer(section, "PressedColour", kNoTextColor);
@@ -92,6 +87,13 @@ void TSkinSectionReader::ReadImageKeys(TDataSkinObject& object, const std::strin
     object.Normalcolor2 = Color(section, "NormalColour2", buttonText);
     object.Overcolor2 = Color(section, "MouseOverColour2", buttonText);
     object.Downcolor2 = Color(section, "PressedColour2", buttonText);
+}
+
+void TSkinSectionReader::ReadImageKeys(TDataSkinObject& object, const std::string& section) const {
+    object.style = Integer(section, "Style", 0);
+    ReadSlices(object, section);
+    object.Tile = AtMost(object.Tile, 1, 0);
+    ReadTextColors(object, section);
 }
 
 std::unique_ptr<TDataSkinObject> TSkinSectionReader::ImageObject(const std::string& section) const {
@@ -117,7 +119,8 @@ std::unique_ptr<TDataSkinBorder>
 TSkinSectionReader::BitmapObject(const std::string& section) const {
     auto object = Named<TDataSkinBorder>(section, "Bitmap");
     if (object) {
-        ReadMargins(*object, section);
+        object->style = Integer(section, "Style", 0);
+        ReadSlices(*object, section);
         object->Tile = AtMost(object->Tile, 1, 1);
     }
     return object;

@@ -38,6 +38,12 @@ public:
     // A key holding colour text; fallback when it has no value.
     fw::TColor Color(const std::string& section, const std::string& key, fw::TColor fallback) const;
     void Bitmap(fw::TBitmap& bmp, const std::string& section, const std::string& key) const;
+    // The slice margins ("LeftWidth", "TopHeight", "RightWidth",
+    // "BottomHeight"), "Trans" and "Tile".
+    void ReadSlices(TDataSkinObject& object, const std::string& section) const;
+    // The plain text colours (default -1) and the second set given as colour
+    // text (default the skin's button text).
+    void ReadTextColors(TDataSkinObject& object, const std::string& section) const;
 
     // "Image" with the slice margins, "Frame", "Trans", "Tile" (above 1: 0),
     // the plain and the second text colours.
@@ -56,7 +62,6 @@ public:
 private:
     template <class T>
     std::unique_ptr<T> Named(const std::string& section, const std::string& imageKey) const;
-    void ReadMargins(TDataSkinObject& object, const std::string& section) const;
     void ReadImageKeys(TDataSkinObject& object, const std::string& section) const;
 
     TSkinData& FData;
