@@ -20,6 +20,7 @@
 #include "platform/shell/ShellExecute.h"
 #include "platform/user/Clock.h"
 #include "platform/user/controls/StandardControls.h"
+#include "skin/WinSkinClasses.h"
 
 #include <algorithm>
 #include <chrono>
@@ -50,6 +51,7 @@ bool IsRegularFile(const std::string& path) {
 void RegisterUnitClasses() {
     fw::RegisterClass(TNetHTTP::StaticClass());
     fw::RegisterClass(TNetAntiFreeze::StaticClass());
+    skin::RegisterSkinClasses();
 }
 
 std::tm LocalTimeNow() {
@@ -90,6 +92,7 @@ const fw::TClassInfo& TForm1::StaticClass() {
             .Field("Button_R", &TForm1::Button_R)
             .Field("Edit_Ver", &TForm1::Edit_Ver)
             .Field("Button2", &TForm1::Button2)
+            .Field("SkinData1", &TForm1::SkinData1)
             .Field("NetHTTP1", &TForm1::NetHTTP1)
             .Field("NetAntiFreeze1", &TForm1::NetAntiFreeze1)
             .Field("Timer_Load", &TForm1::Timer_Load)

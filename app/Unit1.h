@@ -17,6 +17,7 @@
 #include "framework/gui/Timer.h"
 #include "http/NetAntiFreeze.h"
 #include "http/NetHTTP.h"
+#include "skin/WinSkinData.h"
 
 #include <string>
 #include <vector>
@@ -86,6 +87,7 @@ class TForm1 : public fw::TForm {
     fw::TButton* Button_R = nullptr;
     fw::TEdit* Edit_Ver = nullptr;
     fw::TButton* Button2 = nullptr;
+    skin::TSkinData* SkinData1 = nullptr;
     TNetHTTP* NetHTTP1 = nullptr;
     TNetAntiFreeze* NetAntiFreeze1 = nullptr;
     fw::TTimer* Timer_Load = nullptr;

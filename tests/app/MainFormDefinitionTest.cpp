@@ -152,4 +152,31 @@ TEST_F(MainWindowDefinition, ContentsAndComponents) {
     EXPECT_EQ(f.ProbeUrl(), TELVORA_PROBE_URL);
 }
 
+TEST_F(MainWindowDefinition, TheSkinDataComponentHoldsOurSkin) {
+    TForm1& f = Start({"--no-catalogue"});
+    ASSERT_NE(f.SkinData1, nullptr);
+    const skin::TSkinData& data = *f.SkinData1;
+    // After Button2, before the download components.
+    EXPECT_EQ(data.ComponentIndex(), f.Button2->ComponentIndex() + 1);
+    EXPECT_EQ(f.NetHTTP1->ComponentIndex(), data.ComponentIndex() + 1);
+    EXPECT_FALSE(data.Empty);
+    EXPECT_TRUE(data.Active()) << "stays on until a skin manager takes it up";
+    EXPECT_EQ(data.Colors[3], static_cast<fw::TColor>(0xFDEEE3));
+    EXPECT_EQ(data.DisableTag(), 99);
+    EXPECT_EQ(data.SkinFormtype(), skin::TSkinFormType::sfMainform);
+    EXPECT_EQ(data.Skin3rd()->Count(), 95);
+    using enum skin::TSkinControlType;
+    EXPECT_EQ(data.SkinControls(),
+              (skin::TSkinControlTypes{xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo,
+                                       xcCheckBox, xcRadioButton, xcProgress, xcScrollbar, xcEdit,
+                                       xcButton, xcBitBtn, xcSpeedButton, xcPanel, xcGroupBox,
+                                       xcStatusBar, xcTab}));
+    using enum skin::TSkinOption;
+    EXPECT_EQ(data.Options(), (skin::TSkinOptions{xoPreview, xoToolbarBK, xoCaptionButtonHint}));
+    EXPECT_TRUE(data.MenuUpdate());
+    EXPECT_FALSE(data.MenuMerge());
+    // The skin file itself.
+    EXPECT_GT(data.Data().Size(), 20000);
+}
+
 } // namespace
