@@ -24,7 +24,7 @@ TMessageBoxFunction& MessageBoxFunction() {
 // Ctrl+F6 / Ctrl+Tab (next child) and Ctrl+F4 (close it) in the active MDI
 // frame go to its client before any control sees them.
 bool IsMdiKeyMessage(win::MSG& msg) {
-    auto* frame = dynamic_cast<TForm*>(TWinControl::FindControl(win::GetActiveWindow()));
+    auto* frame = dynamic_cast<TCustomForm*>(TWinControl::FindControl(win::GetActiveWindow()));
     return frame && frame->FormStyle() == TFormStyle::fsMDIForm && frame->ClientHandle() &&
            win::TranslateMDISysAccel(frame->ClientHandle(), &msg);
 }
@@ -64,7 +64,7 @@ void ShowMessage(const std::string& text) {
 
 void TApplication::Initialize() {}
 
-void TApplication::FormCreated(TForm& form) {
+void TApplication::FormCreated(TCustomForm& form) {
     if (!FMainForm)
         FMainForm = &form;
     form.AfterConstruction();
@@ -119,7 +119,7 @@ void TApplication::Terminate() {
     win::PostQuitMessage(0);
 }
 
-void TApplication::ReleaseForm(TForm& form) {
+void TApplication::ReleaseForm(TCustomForm& form) {
     if (std::find(FReleased.begin(), FReleased.end(), &form) == FReleased.end()) {
         FReleased.push_back(&form);
         form.FreeNotification(*this);
@@ -128,7 +128,7 @@ void TApplication::ReleaseForm(TForm& form) {
 
 void TApplication::FreeReleasedForms() {
     while (!FReleased.empty()) {
-        TForm* form = FReleased.back();
+        TCustomForm* form = FReleased.back();
         FReleased.pop_back();
         form->Free();
     }

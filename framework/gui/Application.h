@@ -13,7 +13,7 @@
 
 namespace fw {
 
-class TForm;
+class TCustomForm;
 class TWinControl;
 
 using win::IDCANCEL;
@@ -45,7 +45,7 @@ class TApplication : public TComponent {
 
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& title) { FTitle = title; }
-    TForm* MainForm() const { return FMainForm; }
+    TCustomForm* MainForm() const { return FMainForm; }
     bool Terminated() const { return FTerminated; }
 
     void Initialize();
@@ -73,7 +73,7 @@ class TApplication : public TComponent {
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
 
     // Frees the form once the message being handled has been dispatched.
-    void ReleaseForm(TForm& form);
+    void ReleaseForm(TCustomForm& form);
     // Frees the forms released so far; modal loops call it when they go idle.
     void FreeReleasedForms();
 
@@ -83,14 +83,14 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    void FormCreated(TForm& form);
+    void FormCreated(TCustomForm& form);
     // True when a message was there; false when the queue was empty.
     bool ProcessMessage();
 
     std::string FTitle;
-    TForm* FMainForm = nullptr;
+    TCustomForm* FMainForm = nullptr;
     bool FTerminated = false;
-    std::vector<TForm*> FReleased;
+    std::vector<TCustomForm*> FReleased;
 };
 
 // The process's application object, made on first use.

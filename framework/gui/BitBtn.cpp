@@ -4,6 +4,7 @@
 #include "framework/gui/BitBtnKinds.h"
 #include "framework/gui/DialogKeys.h"
 #include "framework/gui/Form.h"
+#include "framework/gui/ImageList.h"
 #include "platform/gdi/Controls3D.h"
 
 namespace fw {
@@ -17,6 +18,10 @@ const TClassInfo& TBitBtn::StaticClass() {
             .Property("Layout", &TBitBtn::Layout, &TBitBtn::SetLayout)
             .Property("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin)
             .Property("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing)
+            .Property("Alignment", &TBitBtn::Alignment, &TBitBtn::SetAlignment)
+            .Property("Images", &TBitBtn::Images, &TBitBtn::SetImages)
+            .Property("ImageIndex", &TBitBtn::ImageIndex, &TBitBtn::SetImageIndex)
+            .Property("DisabledIndex", &TBitBtn::DisabledIndex, &TBitBtn::SetDisabledIndex)
             .Build();
     return info;
 }
@@ -51,6 +56,39 @@ void TBitBtn::SetSpacing(int spacing) {
     Invalidate();
 }
 
+void TBitBtn::SetAlignment(TAlignment alignment) {
+    FGlyph.SetAlignment(alignment);
+    Invalidate();
+}
+
+void TBitBtn::SetImages(TImageList* images) {
+    SetComponentReference(*this, FImages, images);
+    ImagesChanged();
+}
+
+void TBitBtn::SetImageIndex(int index) {
+    FImageIndex = index;
+    ImagesChanged();
+}
+
+void TBitBtn::SetDisabledIndex(int index) {
+    FDisabledIndex = index;
+    ImagesChanged();
+}
+
+void TBitBtn::ImagesChanged() {
+    FGlyph.SetImages(FImages, FImageIndex, FDisabledIndex);
+    Invalidate();
+}
+
+void TBitBtn::Notification(TComponent* component, TOperation operation) {
+    TButton::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FImages) {
+        FImages = nullptr;
+        ImagesChanged();
+    }
+}
+
 void TBitBtn::SetKind(TBitBtnKind kind) {
     FKind = kind;
     if (kind == TBitBtnKind::bkCustom)
@@ -71,7 +109,7 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
 void TBitBtn::Click() {
     TButton::Click();
     if (FKind == TBitBtnKind::bkClose)
-        if (auto* form = dynamic_cast<TForm*>(&ParentForm(*this)))
+        if (auto* form = dynamic_cast<TCustomForm*>(&ParentForm(*this)))
             form->Close();
 }
 
@@ -115,6 +153,7 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
     const TButtonState state = disabled  ? TButtonState::bsDisabled
                                : pressed ? TButtonState::bsDown
                                          : TButtonState::bsUp;
+    FGlyph.SetWordWrap(MultiLine());
     FGlyph.Draw(canvas, content, pressed ? win::POINT{1, 1} : win::POINT{0, 0}, Caption(), state);
     if (focused) {
         const win::RECT focus{face.left + 2, face.top + 2, face.right - 2, face.bottom - 2};

@@ -2,7 +2,8 @@
 // A push button with a glyph beside its caption, drawn by the framework as an
 // owner-drawn button (the window reflects its WM_DRAWITEM back as CN_DRAWITEM).
 // A Kind other than bkCustom gives the button the caption, glyph, modal
-// result and Default or Cancel role of a standard dialog button.
+// result and Default or Cancel role of a standard dialog button. Without a
+// glyph the picture can come from Images (ImageIndex, DisabledIndex).
 
 #include "framework/gui/Button.h"
 #include "framework/gui/ButtonGlyph.h"
@@ -45,6 +46,16 @@ class TBitBtn : public TButton {
     void SetMargin(int margin);
     int Spacing() const { return FGlyph.Spacing(); }
     void SetSpacing(int spacing);
+    // Where glyph and caption sit when Margin is -1.
+    TAlignment Alignment() const { return FGlyph.Alignment(); }
+    void SetAlignment(TAlignment alignment);
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* images);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int index);
+    // The image shown while disabled; -1 shows ImageIndex embossed.
+    int DisabledIndex() const { return FDisabledIndex; }
+    void SetDisabledIndex(int index);
 
     // A bkClose button also closes its form.
     void Click() override;
@@ -52,12 +63,17 @@ class TBitBtn : public TButton {
 protected:
     win::DWORD ButtonStyle(bool active) const override;
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void DrawItem(const win::DRAWITEMSTRUCT& item);
+    void ImagesChanged();
 
     TButtonGlyph FGlyph;
     TBitBtnKind FKind = TBitBtnKind::bkCustom;
+    TImageList* FImages = nullptr;
+    int FImageIndex = -1;
+    int FDisabledIndex = -1;
     std::unique_ptr<TCanvas> FCanvas;
 };
 

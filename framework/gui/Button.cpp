@@ -13,6 +13,7 @@ const TClassInfo& TButton::StaticClass() {
             .Property("Default", &TButton::Default, &TButton::SetDefault)
             .Property("Cancel", &TButton::Cancel, &TButton::SetCancel)
             .Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult)
+            .Property("MultiLine", &TButton::MultiLine, &TButton::SetMultiLine)
             .Build();
     return info;
 }
@@ -31,8 +32,19 @@ void TButton::SetDefault(bool value) {
     UpdateActive(focused && &ParentForm(*focused) == &ParentForm(*this) ? focused : nullptr);
 }
 
+void TButton::SetMultiLine(bool multiLine) {
+    if (multiLine == FMultiLine)
+        return;
+    FMultiLine = multiLine;
+    RecreateWnd();
+}
+
 win::DWORD TButton::ButtonStyle(bool active) const {
     return active ? win::BS_DEFPUSHBUTTON : win::BS_PUSHBUTTON;
+}
+
+win::DWORD TButton::WindowButtonStyle(bool active) const {
+    return ButtonStyle(active) | (FMultiLine ? win::BS_MULTILINE : 0);
 }
 
 // A focused button takes Enter itself; elsewhere the default button does.
@@ -42,13 +54,13 @@ void TButton::UpdateActive(const TControl* focused) {
         return;
     FActive = active;
     if (HandleAllocated())
-        win::SendMessage(Handle(), win::BM_SETSTYLE, ButtonStyle(active), win::TRUE);
+        win::SendMessage(Handle(), win::BM_SETSTYLE, WindowButtonStyle(active), win::TRUE);
 }
 
 void TButton::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = win::WC_BUTTON;
-    params.Style |= ButtonStyle(FActive);
+    params.Style |= WindowButtonStyle(FActive);
 }
 
 bool TButton::DialogKey(const TMessage& message) {
@@ -63,7 +75,7 @@ void TButton::Click() {
     // A button with a modal result closes the modal form it sits on.
     if (FModalResult != 0) {
         for (TWinControl* parent = Parent(); parent; parent = parent->Parent())
-            if (auto* form = dynamic_cast<TForm*>(parent)) {
+            if (auto* form = dynamic_cast<TCustomForm*>(parent)) {
                 form->SetModalResult(FModalResult);
                 break;
             }

@@ -4,6 +4,7 @@
 // Enter clicks the focused button, or the Default one while the focus is on a
 // control that is not a button; Escape clicks the Cancel button; "&X" in the
 // caption makes Alt+X (or X where the focus takes no characters) click it.
+// A MultiLine button wraps its caption.
 
 #include "framework/gui/WinControl.h"
 
@@ -20,6 +21,9 @@ class TButton : public TWinControl {
     void SetCancel(bool value) { FCancel = value; }
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int result) { FModalResult = result; }
+    // The caption wraps onto more lines where it does not fit.
+    bool MultiLine() const { return FMultiLine; }
+    void SetMultiLine(bool multiLine);
 
     void Click() override;
 
@@ -32,12 +36,15 @@ protected:
     bool Active() const { return FActive; }
 
 private:
+    // ButtonStyle with the style bits of the button's other properties.
+    win::DWORD WindowButtonStyle(bool active) const;
     void UpdateActive(const TControl* focused);
     bool DialogKey(const TMessage& message);
 
     bool FActive = false;
     bool FDefault = false;
     bool FCancel = false;
+    bool FMultiLine = false;
     int FModalResult = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "framework/gui/ButtonGlyph.h"
 
 #include "framework/gui/GraphicsColor.h"
+#include "framework/gui/ImageList.h"
 #include "platform/gdi/Text.h"
 
 #include <algorithm>
@@ -43,17 +44,28 @@ TPlacement Place(win::SIZE client, win::SIZE glyph, win::SIZE text, TGlyphLayout
     const int room = horizontal ? client.cx : client.cy;
     const int glyphLength = horizontal ? glyph.cx : glyph.cy;
     const int textLength = horizontal ? text.cx : text.cy;
+    // Along the layout's axis: glyph first from the leading edge, or last.
+    const bool leading =
+        layout.Layout == TButtonLayout::blGlyphLeft || layout.Layout == TButtonLayout::blGlyphTop;
+    const bool aligned = layout.Alignment != TAlignment::taCenter;
     if (layout.Margin == -1) {
         if (layout.Spacing == -1) {
             layout.Margin = (room - glyphLength - textLength) / 3;
             layout.Spacing = layout.Margin;
+        } else if (aligned && horizontal) {
+            // Glyph and text together against the left or the right edge.
+            const int length = glyphLength + layout.Spacing + textLength;
+            const bool atLeft = layout.Alignment == TAlignment::taLeftJustify;
+            layout.Margin = atLeft == leading ? 0 : room - length;
         } else
             layout.Margin = (room - glyphLength - layout.Spacing - textLength + 1) / 2;
     } else if (layout.Spacing == -1)
         layout.Spacing = (room - layout.Margin - glyphLength - textLength) / 2;
-    // Along the layout's axis: glyph first from the leading edge, or last.
-    const bool leading =
-        layout.Layout == TButtonLayout::blGlyphLeft || layout.Layout == TButtonLayout::blGlyphTop;
+    if (aligned && !horizontal) {
+        const bool atLeft = layout.Alignment == TAlignment::taLeftJustify;
+        at.glyph.x = atLeft ? 0 : client.cx - glyph.cx;
+        at.text.x = atLeft ? 0 : client.cx - text.cx;
+    }
     const int glyphAt = leading ? layout.Margin : room - layout.Margin - glyphLength;
     const int textAt =
         leading ? glyphAt + glyphLength + layout.Spacing : glyphAt - layout.Spacing - textLength;
@@ -91,7 +103,19 @@ void TButtonGlyph::SetNumGlyphs(int count) {
     FDisabled.reset();
 }
 
+void TButtonGlyph::SetImages(const TImageList* images, int imageIndex, int disabledIndex) {
+    FImages = images;
+    FImageIndex = imageIndex;
+    FDisabledIndex = disabledIndex;
+}
+
+bool TButtonGlyph::FromImages() const {
+    return FGlyph->Empty() && FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
+}
+
 win::SIZE TButtonGlyph::ImageSize() const {
+    if (FromImages())
+        return {FImages->Width(), FImages->Height()};
     if (FGlyph->Empty())
         return {0, 0};
     return {FGlyph->Width() / FNumGlyphs, FGlyph->Height()};
@@ -129,6 +153,13 @@ void TButtonGlyph::DrawImage(TCanvas& canvas, win::POINT at, TButtonState state)
     const win::SIZE size = ImageSize();
     if (size.cx == 0)
         return;
+    if (FromImages()) {
+        const bool disabled = state == TButtonState::bsDisabled;
+        const bool ownDisabled = disabled && FDisabledIndex >= 0;
+        FImages->Draw(canvas, at.x, at.y, ownDisabled ? FDisabledIndex : FImageIndex,
+                      !disabled || ownDisabled);
+        return;
+    }
     const int index = static_cast<int>(state);
     if (state == TButtonState::bsDisabled && index >= FNumGlyphs) {
         DisabledImage().Draw(canvas, {at.x, at.y, at.x + size.cx, at.y + size.cy});
@@ -140,9 +171,14 @@ void TButtonGlyph::DrawImage(TCanvas& canvas, win::POINT at, TButtonState state)
                         0, size.cx, size.cy, ColorToRGB(FGlyph->TransparentColor()));
 }
 
+win::UINT TButtonGlyph::CaptionFormat() const {
+    return FWordWrap ? win::DT_CENTER | win::DT_WORDBREAK
+                     : win::DT_CENTER | win::DT_VCENTER | win::DT_SINGLELINE;
+}
+
 void TButtonGlyph::DrawCaption(TCanvas& canvas, const std::string& caption, win::RECT rect,
-                               TButtonState state) {
-    constexpr win::UINT format = win::DT_CENTER | win::DT_VCENTER | win::DT_SINGLELINE;
+                               TButtonState state) const {
+    const win::UINT format = CaptionFormat();
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     if (state != TButtonState::bsDisabled) {
         canvas.DrawText(caption, rect, format);
@@ -159,14 +195,19 @@ void TButtonGlyph::DrawCaption(TCanvas& canvas, const std::string& caption, win:
 
 win::RECT TButtonGlyph::Draw(TCanvas& canvas, const win::RECT& client, win::POINT offset,
                              const std::string& caption, TButtonState state) {
-    win::RECT measured{0, 0, client.right - client.left, 0};
+    const win::SIZE size{client.right - client.left, client.bottom - client.top};
+    const win::SIZE image = ImageSize();
+    // A wrapped caption breaks within the room the glyph leaves beside it.
+    const int besideGlyph =
+        Horizontal(FLayout.Layout) && image.cx > 0 ? image.cx + std::max(FLayout.Spacing, 0) : 0;
+    win::RECT measured{0, 0, size.cx - besideGlyph, 0};
     win::SIZE text{0, 0};
     if (!caption.empty()) {
-        canvas.DrawText(caption, measured, win::DT_CALCRECT | win::DT_SINGLELINE);
+        canvas.DrawText(caption, measured,
+                        win::DT_CALCRECT | (FWordWrap ? win::DT_WORDBREAK : win::DT_SINGLELINE));
         text = {measured.right - measured.left, measured.bottom - measured.top};
     }
-    const win::SIZE size{client.right - client.left, client.bottom - client.top};
-    const TPlacement at = Place(size, ImageSize(), text, FLayout);
+    const TPlacement at = Place(size, image, text, FLayout);
     const int left = client.left + offset.x;
     const int top = client.top + offset.y;
     DrawImage(canvas, {left + at.glyph.x, top + at.glyph.y}, state);

@@ -4,10 +4,14 @@
 // stay-down, each falling back to the first when missing; a disabled button
 // without its own image gets an embossed grey copy of the first. The glyph is
 // drawn without its transparent colour (its bottom-left pixel unless set).
+// Without a glyph bitmap the picture may come from an image list: ImageIndex,
+// and when disabled DisabledIndex (or ImageIndex embossed when that is -1).
 // Glyph and text are placed by Layout, Margin and Spacing: a Margin of -1
-// centres them, a Spacing of -1 spreads them evenly.
+// puts them where Alignment says (centred by default), a Spacing of -1
+// spreads them evenly. A word-wrapped caption breaks onto more lines.
 
 #include "framework/gui/Bitmap.h"
+#include "framework/gui/Control.h"
 
 #include <memory>
 #include <string>
@@ -23,7 +27,10 @@ struct TGlyphLayout {
     TButtonLayout Layout = TButtonLayout::blGlyphLeft;
     int Margin = -1;
     int Spacing = 4;
+    TAlignment Alignment = TAlignment::taCenter;
 };
+
+class TImageList;
 
 class TButtonGlyph {
 public:
@@ -43,6 +50,13 @@ public:
     void SetMargin(int margin);
     int Spacing() const { return FLayout.Spacing; }
     void SetSpacing(int spacing);
+    TAlignment Alignment() const { return FLayout.Alignment; }
+    void SetAlignment(TAlignment alignment) { FLayout.Alignment = alignment; }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool wordWrap) { FWordWrap = wordWrap; }
+    // The image list the picture comes from when there is no glyph bitmap
+    // (borrowed: the owner keeps it current).
+    void SetImages(const TImageList* images, int imageIndex, int disabledIndex);
 
     // Draws glyph and caption in client of canvas, moved by offset (a pressed
     // face moves its content one pixel). Returns where the caption went.
@@ -53,13 +67,19 @@ private:
     win::SIZE ImageSize() const;
     void DrawImage(TCanvas& canvas, win::POINT at, TButtonState state);
     const TBitmap& DisabledImage();
-    static void DrawCaption(TCanvas& canvas, const std::string& caption, win::RECT rect,
-                            TButtonState state);
+    bool FromImages() const;
+    win::UINT CaptionFormat() const;
+    void DrawCaption(TCanvas& canvas, const std::string& caption, win::RECT rect,
+                     TButtonState state) const;
 
     std::unique_ptr<TBitmap> FGlyph;
     int FNumGlyphs = 1;
     TGlyphLayout FLayout;
     std::unique_ptr<TBitmap> FDisabled;
+    bool FWordWrap = false;
+    const TImageList* FImages = nullptr;
+    int FImageIndex = -1;
+    int FDisabledIndex = -1;
 };
 
 } // namespace fw

@@ -15,7 +15,11 @@ const TClassInfo& TButtonControl::StaticClass() {
 }
 
 const TClassInfo& TCheckBox::StaticClass() {
-    static const TClassInfo info = TClassBuilder<TCheckBox, TButtonControl>("TCheckBox").Build();
+    static const TClassInfo info =
+        TClassBuilder<TCheckBox, TButtonControl>("TCheckBox")
+            .Property("State", &TCheckBox::State, &TCheckBox::SetState)
+            .Property("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
+            .Build();
     return info;
 }
 
@@ -34,31 +38,39 @@ TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
 }
 
 bool TButtonControl::Checked() const {
-    if (!HandleAllocated())
-        return FChecked;
-    return win::SendMessage(const_cast<TButtonControl*>(this)->Handle(), win::BM_GETCHECK, 0, 0) ==
-           win::BST_CHECKED;
+    return CheckState() == win::BST_CHECKED;
 }
 
 void TButtonControl::SetChecked(bool checked) {
-    FChecked = checked;
+    SetCheckState(checked ? win::BST_CHECKED : win::BST_UNCHECKED);
+}
+
+win::WPARAM TButtonControl::CheckState() const {
+    if (!HandleAllocated())
+        return FCheckState;
+    return static_cast<win::WPARAM>(
+        win::SendMessage(const_cast<TButtonControl*>(this)->Handle(), win::BM_GETCHECK, 0, 0));
+}
+
+void TButtonControl::SetCheckState(win::WPARAM state) {
+    FCheckState = state;
     if (HandleAllocated())
-        win::SendMessage(Handle(), win::BM_SETCHECK,
-                         checked ? win::BST_CHECKED : win::BST_UNCHECKED, 0);
+        win::SendMessage(Handle(), win::BM_SETCHECK, state, 0);
 }
 
 void TButtonControl::CreateWnd() {
     TWinControl::CreateWnd();
-    SetChecked(FChecked);
+    SetCheckState(FCheckState);
 }
 
 void TButtonControl::DestroyWnd() {
-    FChecked = Checked();
+    FCheckState = CheckState();
     TWinControl::DestroyWnd();
 }
 
 void TButtonControl::WndProc(TMessage& message) {
     if (message.Msg == CN_COMMAND && (message.WParam >> 16) == win::BN_CLICKED) {
+        Toggle();
         Click();
         return;
     }
@@ -74,10 +86,42 @@ void TButtonControl::WndProc(TMessage& message) {
     TWinControl::WndProc(message);
 }
 
+TCheckBoxState TCheckBox::State() const {
+    switch (CheckState()) {
+    case win::BST_CHECKED:
+        return TCheckBoxState::cbChecked;
+    case win::BST_INDETERMINATE:
+        return TCheckBoxState::cbGrayed;
+    default:
+        return TCheckBoxState::cbUnchecked;
+    }
+}
+
+void TCheckBox::SetState(TCheckBoxState state) {
+    SetCheckState(state == TCheckBoxState::cbChecked  ? win::BST_CHECKED
+                  : state == TCheckBoxState::cbGrayed ? win::BST_INDETERMINATE
+                                                      : win::BST_UNCHECKED);
+}
+
+void TCheckBox::Toggle() {
+    switch (State()) {
+    case TCheckBoxState::cbUnchecked:
+        SetState(FAllowGrayed ? TCheckBoxState::cbGrayed : TCheckBoxState::cbChecked);
+        break;
+    case TCheckBoxState::cbChecked:
+        SetState(TCheckBoxState::cbUnchecked);
+        break;
+    case TCheckBoxState::cbGrayed:
+        SetState(TCheckBoxState::cbChecked);
+        break;
+    }
+}
+
+// The framework turns the state itself (Toggle), so the window may show grayed.
 void TCheckBox::CreateParams(TCreateParams& params) {
     TButtonControl::CreateParams(params);
     params.BaseClassName = win::WC_BUTTON;
-    params.Style |= win::BS_AUTOCHECKBOX;
+    params.Style |= win::BS_3STATE;
 }
 
 void TRadioButton::CreateParams(TCreateParams& params) {

@@ -2,10 +2,16 @@
 // Check boxes and radio buttons on the platform's Button class; Checked follows
 // the window's check state, and a user's toggle clicks the control; "&X" in
 // the caption focuses and toggles (checks) it like the button accelerators.
+// A check box also has a grayed State, which a user's toggle passes through
+// when AllowGrayed is set.
 
 #include "framework/gui/WinControl.h"
+#include "platform/user/controls/StandardControls.h"
 
 namespace fw {
+
+enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+FW_ENUM_NAMES(TCheckBoxState, "cbUnchecked", "cbChecked", "cbGrayed");
 
 class TButtonControl : public TWinControl {
     FW_CLASS(TButtonControl, TWinControl)
@@ -19,9 +25,14 @@ protected:
     void CreateWnd() override;
     void DestroyWnd() override;
     void WndProc(TMessage& message) override;
+    // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE, with or without a window.
+    win::WPARAM CheckState() const;
+    void SetCheckState(win::WPARAM state);
+    // What a user's click does before OnClick: the window has done it already.
+    virtual void Toggle() {}
 
 private:
-    bool FChecked = false;
+    win::WPARAM FCheckState = win::BST_UNCHECKED;
 };
 
 class TCheckBox : public TButtonControl {
@@ -29,8 +40,19 @@ class TCheckBox : public TButtonControl {
 
     explicit TCheckBox(TComponent* owner) : TButtonControl(owner) {}
 
+    TCheckBoxState State() const;
+    void SetState(TCheckBoxState state);
+    bool AllowGrayed() const { return FAllowGrayed; }
+    void SetAllowGrayed(bool allowGrayed) { FAllowGrayed = allowGrayed; }
+
 protected:
     void CreateParams(TCreateParams& params) override;
+    // Unchecked goes to checked (grayed first when AllowGrayed), checked to
+    // unchecked, grayed to checked.
+    void Toggle() override;
+
+private:
+    bool FAllowGrayed = false;
 };
 
 class TRadioButton : public TButtonControl {

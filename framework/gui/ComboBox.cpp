@@ -13,9 +13,15 @@ const TItemMessages comboBoxMessages{
 
 } // namespace
 
+const TClassInfo& TCustomComboBox::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TCustomComboBox, TWinControl>("TCustomComboBox").Build();
+    return info;
+}
+
 const TClassInfo& TComboBox::StaticClass() {
     static const TClassInfo info =
-        TClassBuilder<TComboBox, TWinControl>("TComboBox")
+        TClassBuilder<TComboBox, TCustomComboBox>("TComboBox")
             .Property("Style", &TComboBox::Style, &TComboBox::SetStyle)
             .Property("Items", &TComboBox::Items, &TComboBox::SetItems)
             .Property("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex)
@@ -24,7 +30,7 @@ const TClassInfo& TComboBox::StaticClass() {
     return info;
 }
 
-TComboBox::TComboBox(TComponent* owner)
+TCustomComboBox::TCustomComboBox(TComponent* owner)
     : TWinControl(owner), FItems(std::make_unique<TItemStrings>(*this, comboBoxMessages)) {
     SetBounds(0, 0, 145, 21);
     SetColor(clWindow);
@@ -32,28 +38,28 @@ TComboBox::TComboBox(TComponent* owner)
     SetMouseClicks(false);
 }
 
-TComboBox::~TComboBox() = default;
+TCustomComboBox::~TCustomComboBox() = default;
 
-void TComboBox::SetStyle(TComboBoxStyle style) {
+void TCustomComboBox::SetStyle(TComboBoxStyle style) {
     if (style == FStyle)
         return;
     FStyle = style;
     RecreateWnd();
 }
 
-void TComboBox::SetItems(TStrings* items) {
+void TCustomComboBox::SetItems(TStrings* items) {
     if (items)
         FItems->Assign(*items);
 }
 
-int TComboBox::ItemIndex() const {
+int TCustomComboBox::ItemIndex() const {
     if (!HandleAllocated())
         return FKeptIndex;
     return static_cast<int>(
-        win::SendMessage(const_cast<TComboBox*>(this)->Handle(), win::CB_GETCURSEL, 0, 0));
+        win::SendMessage(const_cast<TCustomComboBox*>(this)->Handle(), win::CB_GETCURSEL, 0, 0));
 }
 
-void TComboBox::SetItemIndex(int index) {
+void TCustomComboBox::SetItemIndex(int index) {
     if (HandleAllocated())
         win::SendMessage(Handle(), win::CB_SETCURSEL, index, 0);
     else
@@ -61,13 +67,13 @@ void TComboBox::SetItemIndex(int index) {
 }
 
 // Without a window, a drop-down list shows its selected item as its text.
-std::string TComboBox::Text() const {
+std::string TCustomComboBox::Text() const {
     if (HandleAllocated() || FStyle != TComboBoxStyle::csDropDownList)
         return TWinControl::Text();
     return FKeptIndex >= 0 && FKeptIndex < FItems->Count() ? FItems->Strings(FKeptIndex) : "";
 }
 
-void TComboBox::SetTextBuf(const std::string& text) {
+void TCustomComboBox::SetTextBuf(const std::string& text) {
     if (FStyle == TComboBoxStyle::csDropDownList) {
         SetItemIndex(FItems->IndexOf(text));
         return;
@@ -75,7 +81,7 @@ void TComboBox::SetTextBuf(const std::string& text) {
     TWinControl::SetTextBuf(text);
 }
 
-void TComboBox::CreateParams(TCreateParams& params) {
+void TCustomComboBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = win::WC_COMBOBOX;
     params.Style |=
@@ -84,24 +90,24 @@ void TComboBox::CreateParams(TCreateParams& params) {
                                                                     : win::CBS_DROPDOWN);
 }
 
-void TComboBox::CreateWnd() {
+void TCustomComboBox::CreateWnd() {
     TWinControl::CreateWnd();
     FItems->WindowCreated();
     win::SendMessage(Handle(), win::CB_SETCURSEL, FKeptIndex, 0);
 }
 
-void TComboBox::DestroyWnd() {
+void TCustomComboBox::DestroyWnd() {
     FItems->WindowDestroying();
     FKeptIndex = ItemIndex();
     TWinControl::DestroyWnd();
 }
 
-void TComboBox::Change() {
+void TCustomComboBox::Change() {
     if (FOnChange)
         FOnChange(this);
 }
 
-void TComboBox::WndProc(TMessage& message) {
+void TCustomComboBox::WndProc(TMessage& message) {
     if (message.Msg == CN_COMMAND) {
         const auto code = static_cast<win::WORD>(message.WParam >> 16);
         if (code == win::CBN_SELCHANGE) {

@@ -1,7 +1,8 @@
 #pragma once
 // A combo box on the platform's ComboBox class: Style (csDropDown with an edit,
 // csDropDownList without), Items, ItemIndex, Text, and OnChange when the user
-// picks another item or edits the text.
+// picks another item or edits the text. TCustomComboBox does the work;
+// TComboBox publishes it.
 
 #include "framework/gui/ItemStrings.h"
 #include "framework/gui/WinControl.h"
@@ -13,11 +14,11 @@ namespace fw {
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 FW_ENUM_NAMES(TComboBoxStyle, "csDropDown", "csSimple", "csDropDownList");
 
-class TComboBox : public TWinControl {
-    FW_CLASS(TComboBox, TWinControl)
+class TCustomComboBox : public TWinControl {
+    FW_CLASS(TCustomComboBox, TWinControl)
 
-    explicit TComboBox(TComponent* owner);
-    ~TComboBox() override;
+    explicit TCustomComboBox(TComponent* owner);
+    ~TCustomComboBox() override;
 
     TComboBoxStyle Style() const { return FStyle; }
     void SetStyle(TComboBoxStyle style);
@@ -44,6 +45,12 @@ private:
     std::unique_ptr<TItemStrings> FItems;
     int FKeptIndex = -1;
     TNotifyEvent FOnChange;
+};
+
+class TComboBox : public TCustomComboBox {
+    FW_CLASS(TComboBox, TCustomComboBox)
+
+    explicit TComboBox(TComponent* owner) : TCustomComboBox(owner) {}
 };
 
 } // namespace fw

@@ -258,6 +258,26 @@ void TControl::Repaint() {
     Update();
 }
 
+void TControl::PaintParentBackground(win::HDC dc) {
+    if (!FParent || !FParent->HandleAllocated())
+        return;
+    // Where this control's client area lies in the parent's client area.
+    win::POINT origin{FLeft, FTop};
+    if (auto* self = dynamic_cast<TWinControl*>(this); self && self->HandleAllocated()) {
+        origin = {0, 0};
+        win::MapWindowPoints(self->Handle(), FParent->Handle(), &origin, 1);
+    }
+    const win::RECT client = ClientRect();
+    const int saved = win::SaveDC(dc);
+    win::OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+    win::IntersectClipRect(dc, origin.x, origin.y, origin.x + client.right,
+                           origin.y + client.bottom);
+    const auto wParam = reinterpret_cast<win::WPARAM>(dc);
+    win::SendMessage(FParent->Handle(), win::WM_ERASEBKGND, wParam, 0);
+    win::SendMessage(FParent->Handle(), win::WM_PAINT, wParam, 0);
+    win::RestoreDC(dc, saved);
+}
+
 void TControl::BringToFront() {
     if (FParent)
         FParent->BringControlToFront(*this);

@@ -32,6 +32,14 @@ enum class TBiDiMode {
 FW_ENUM_NAMES(TBiDiMode, "bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
               "bdRightToLeftReadingOnly");
 
+// Where a line of text sits in its box.
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+FW_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter");
+
+// Whether a control draws a line around itself (list boxes, edits).
+enum class TBorderStyle { bsNone, bsSingle };
+FW_ENUM_NAMES(TBorderStyle, "bsNone", "bsSingle");
+
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 FW_ENUM_NAMES(TMouseButton, "mbLeft", "mbRight", "mbMiddle");
 
@@ -118,6 +126,12 @@ class TControl : public TComponent {
 
     // Runs the click handler as a user's click would.
     virtual void Click();
+    // What a press, release or move of the mouse does to the control (client
+    // coordinates). Public, so that code painting a control in its place (a
+    // skinner that takes the press) can hand the press on.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
 
     // Nested in a definition: the enclosing windowed control becomes the parent.
     void SetParentComponent(TComponent* parent) override;
@@ -136,9 +150,6 @@ protected:
     virtual void DefaultHandler(TMessage& message);
     // Text as stored; a windowed control keeps its window's text in step.
     virtual void SetTextBuf(const std::string& text);
-    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    virtual void MouseMove(TShiftState shift, int x, int y);
     // Bounds changed by the control itself or by its window.
     void UpdateBoundsFields(int left, int top, int width, int height);
     // Asks the parent to realign its children after this one's bounds or alignment changed.
@@ -147,6 +158,10 @@ protected:
     void ParentChanged();
     virtual void ColorChanged();
     virtual void FontChanged();
+    // Draws into dc (in this control's client coordinates) what the parent shows
+    // under the control: the parent's background and painting, sent to it as
+    // WM_ERASEBKGND and WM_PAINT with the DC.
+    void PaintParentBackground(win::HDC dc);
     // Whether a press and release of the left button inside the control clicks it;
     // controls whose window reports clicks itself turn this off.
     void SetMouseClicks(bool mouseClicks) { FMouseClicks = mouseClicks; }

@@ -22,9 +22,14 @@ const TClassInfo& TEdit::StaticClass() {
     return info;
 }
 
+const TClassInfo& TCustomMemo::StaticClass() {
+    static const TClassInfo info = TClassBuilder<TCustomMemo, TCustomEdit>("TCustomMemo").Build();
+    return info;
+}
+
 const TClassInfo& TMemo::StaticClass() {
     static const TClassInfo info =
-        TClassBuilder<TMemo, TCustomEdit>("TMemo")
+        TClassBuilder<TMemo, TCustomMemo>("TMemo")
             .Property("Lines", &TMemo::Lines, &TMemo::SetLines)
             .Property("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars)
             .Property("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap)
@@ -106,33 +111,33 @@ void TEdit::CreateParams(TCreateParams& params) {
     params.Style |= win::ES_AUTOHSCROLL;
 }
 
-TMemo::TMemo(TComponent* owner)
+TCustomMemo::TCustomMemo(TComponent* owner)
     : TCustomEdit(owner), FLines(std::make_unique<TMemoStrings>(*this)) {
     SetBounds(0, 0, 185, 89);
 }
 
-TMemo::~TMemo() = default;
+TCustomMemo::~TCustomMemo() = default;
 
-void TMemo::SetLines(TStrings* lines) {
+void TCustomMemo::SetLines(TStrings* lines) {
     if (lines)
         FLines->Assign(*lines);
 }
 
-void TMemo::SetScrollBars(TScrollStyle scrollBars) {
+void TCustomMemo::SetScrollBars(TScrollStyle scrollBars) {
     if (scrollBars == FScrollBars)
         return;
     FScrollBars = scrollBars;
     RecreateWnd();
 }
 
-void TMemo::SetWordWrap(bool wordWrap) {
+void TCustomMemo::SetWordWrap(bool wordWrap) {
     if (wordWrap == FWordWrap)
         return;
     FWordWrap = wordWrap;
     RecreateWnd();
 }
 
-void TMemo::CreateParams(TCreateParams& params) {
+void TCustomMemo::CreateParams(TCreateParams& params) {
     TCustomEdit::CreateParams(params);
     params.Style |= win::ES_MULTILINE | win::ES_WANTRETURN | win::ES_AUTOVSCROLL;
     if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth)

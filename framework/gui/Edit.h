@@ -1,6 +1,7 @@
 #pragma once
 // Text boxes on the platform's Edit class: TEdit (one line) and TMemo (many
-// lines, with Lines and ScrollBars). Both report user edits through OnChange.
+// lines, with Lines and ScrollBars; TCustomMemo does the work, TMemo
+// publishes it). Both report user edits through OnChange.
 
 #include "framework/Strings.h"
 #include "framework/gui/WinControl.h"
@@ -8,9 +9,6 @@
 #include <memory>
 
 namespace fw {
-
-enum class TBorderStyle { bsNone, bsSingle };
-FW_ENUM_NAMES(TBorderStyle, "bsNone", "bsSingle");
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 FW_ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth");
@@ -59,11 +57,11 @@ protected:
     void CreateParams(TCreateParams& params) override;
 };
 
-class TMemo : public TCustomEdit {
-    FW_CLASS(TMemo, TCustomEdit)
+class TCustomMemo : public TCustomEdit {
+    FW_CLASS(TCustomMemo, TCustomEdit)
 
-    explicit TMemo(TComponent* owner);
-    ~TMemo() override;
+    explicit TCustomMemo(TComponent* owner);
+    ~TCustomMemo() override;
 
     TStrings* Lines() const { return FLines.get(); }
     void SetLines(TStrings* lines);
@@ -79,6 +77,12 @@ private:
     std::unique_ptr<TStrings> FLines;
     TScrollStyle FScrollBars = TScrollStyle::ssNone;
     bool FWordWrap = true;
+};
+
+class TMemo : public TCustomMemo {
+    FW_CLASS(TMemo, TCustomMemo)
+
+    explicit TMemo(TComponent* owner) : TCustomMemo(owner) {}
 };
 
 } // namespace fw

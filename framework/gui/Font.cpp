@@ -106,6 +106,30 @@ win::HFONT TFont::Handle() const {
     return FHandle;
 }
 
+void TFont::SetHandle(win::HFONT font) {
+    win::LOGFONT description;
+    if (font && win::GetObject(font, sizeof description, &description) == sizeof description)
+        AssignLogFont(description);
+}
+
+void TFont::AssignLogFont(const win::LOGFONT& description) {
+    const std::size_t length = strnlen(description.lfFaceName, sizeof description.lfFaceName);
+    if (length > 0)
+        FName.assign(description.lfFaceName, length);
+    FHeight = description.lfHeight;
+    FStyle = TFontStyles();
+    if (description.lfWeight >= win::FW_BOLD)
+        FStyle.Include(TFontStyle::fsBold);
+    if (description.lfItalic)
+        FStyle.Include(TFontStyle::fsItalic);
+    if (description.lfUnderline)
+        FStyle.Include(TFontStyle::fsUnderline);
+    if (description.lfStrikeOut)
+        FStyle.Include(TFontStyle::fsStrikeOut);
+    FCharset = description.lfCharSet;
+    Changed();
+}
+
 void TFont::FreeHandle() const {
     if (FHandle)
         win::DeleteObject(FHandle);

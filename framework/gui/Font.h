@@ -1,6 +1,7 @@
 #pragma once
 // A font description that makes its device font on demand. Controls own one each
-// and follow their parent's while ParentFont is set.
+// and follow their parent's while ParentFont is set. A description can also be
+// taken from a LOGFONT or from an existing device font.
 
 #include "framework/Color.h"
 #include "framework/NotifyEvent.h"
@@ -41,6 +42,11 @@ class TFont : public TPersistent {
 
     // The device font, made on first use and kept until the description changes.
     win::HFONT Handle() const;
+    // Takes the description of a device font (the system's caption or menu
+    // font, say): its face, height, style and character set. The handle stays
+    // the caller's; the font makes its own from the description.
+    void SetHandle(win::HFONT font);
+    void AssignLogFont(const win::LOGFONT& description);
 
     TNotifyEvent OnChange;
 

@@ -15,9 +15,30 @@
 
 namespace fw {
 
+namespace {
+
+int ShowCommand(TWindowState state) {
+    switch (state) {
+    case TWindowState::wsMinimized:
+        return win::SW_SHOWMINIMIZED;
+    case TWindowState::wsMaximized:
+        return win::SW_SHOWMAXIMIZED;
+    default:
+        return win::SW_SHOW;
+    }
+}
+
+} // namespace
+
+const TClassInfo& TCustomForm::StaticClass() {
+    static const TClassInfo info = TClassBuilder<TCustomForm, TWinControl>("TCustomForm").Build();
+    return info;
+}
+
 const TClassInfo& TForm::StaticClass() {
     static const TClassInfo info =
-        TClassBuilder<TForm, TWinControl>("TForm")
+        TClassBuilder<TForm, TCustomForm>("TForm")
+            .Property("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
             .Property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle)
             .Property("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
             .Property("Position", &TForm::Position, &TForm::SetPosition)
@@ -26,6 +47,7 @@ const TClassInfo& TForm::StaticClass() {
             .Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
             .Property("Menu", &TForm::Menu, &TForm::SetMenu)
             .Property("Icon", &TForm::Icon, &TForm::SetIcon)
+            .Property("WindowState", &TForm::WindowState, &TForm::SetWindowState)
             .Property("OnCreate", &TForm::OnCreate, &TForm::OnCreate)
             .Property("OnDestroy", &TForm::OnDestroy, &TForm::OnDestroy)
             .Property("OnShow", &TForm::OnShow, &TForm::OnShow)
@@ -34,7 +56,7 @@ const TClassInfo& TForm::StaticClass() {
     return info;
 }
 
-TForm::TForm(TComponent* owner) : TWinControl(owner), FIcon(std::make_unique<TIcon>()) {
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), FIcon(std::make_unique<TIcon>()) {
     FIcon->OnChange = [this](TObject*) { IconChanged(); };
     SetVisible(false);
     SetColor(clBtnFace);
@@ -42,38 +64,38 @@ TForm::TForm(TComponent* owner) : TWinControl(owner), FIcon(std::make_unique<TIc
     Screen().AddForm(*this);
 }
 
-TForm::~TForm() {
+TCustomForm::~TCustomForm() {
     Screen().RemoveForm(*this);
 }
 
-void TForm::AfterConstruction() {
+void TCustomForm::AfterConstruction() {
     ReadFormResource(*this);
     if (OnCreate)
         OnCreate(this);
 }
 
-void TForm::Destroying() {
+void TCustomForm::Destroying() {
     if (!ComponentState().Contains(TComponentStateItem::csDestroying) && OnDestroy)
         OnDestroy(this);
     Screen().RemoveForm(*this);
     TWinControl::Destroying();
 }
 
-void TForm::SetClientWidth(int width) {
+void TCustomForm::SetClientWidth(int width) {
     if (ComponentState().Contains(TComponentStateItem::csLoading))
         FLoadedClientWidth = width;
     else
         TWinControl::SetClientWidth(width);
 }
 
-void TForm::SetClientHeight(int height) {
+void TCustomForm::SetClientHeight(int height) {
     if (ComponentState().Contains(TComponentStateItem::csLoading))
         FLoadedClientHeight = height;
     else
         TWinControl::SetClientHeight(height);
 }
 
-void TForm::Loaded() {
+void TCustomForm::Loaded() {
     TWinControl::Loaded();
     if (FLoadedClientWidth >= 0)
         SetClientWidth(FLoadedClientWidth);
@@ -85,21 +107,21 @@ void TForm::Loaded() {
         Show();
 }
 
-void TForm::SetBorderStyle(TFormBorderStyle style) {
+void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
     if (style == FBorderStyle)
         return;
     FBorderStyle = style;
     RecreateWnd();
 }
 
-void TForm::SetBorderIcons(TBorderIcons icons) {
+void TCustomForm::SetBorderIcons(TBorderIcons icons) {
     if (icons == FBorderIcons)
         return;
     FBorderIcons = icons;
     RecreateWnd();
 }
 
-win::DWORD TForm::FrameStyle() const {
+win::DWORD TCustomForm::FrameStyle() const {
     win::DWORD style = 0;
     switch (FBorderStyle) {
     case TFormBorderStyle::bsNone:
@@ -128,7 +150,7 @@ win::DWORD TForm::FrameStyle() const {
     return style;
 }
 
-void TForm::CreateParams(TCreateParams& params) {
+void TCustomForm::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.Style = FrameStyle() | win::WS_CLIPCHILDREN;
     params.WndParent = nullptr;
@@ -146,7 +168,7 @@ void TForm::CreateParams(TCreateParams& params) {
     if (FFormStyle == TFormStyle::fsStayOnTop)
         params.ExStyle |= win::WS_EX_TOPMOST;
     if (FFormStyle == TFormStyle::fsMDIChild) {
-        TForm* frame = MDIFrame();
+        TCustomForm* frame = MDIFrame();
         if (!frame)
             throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
         params.Style |= win::WS_CHILD;
@@ -154,12 +176,12 @@ void TForm::CreateParams(TCreateParams& params) {
     }
 }
 
-void TForm::SetIcon(TIcon* icon) {
+void TCustomForm::SetIcon(TIcon* icon) {
     if (icon)
         FIcon->Assign(*icon);
 }
 
-void TForm::IconChanged() {
+void TCustomForm::IconChanged() {
     if (!HandleAllocated())
         return;
     win::SendMessage(Handle(), win::WM_SETICON, win::ICON_BIG,
@@ -168,7 +190,7 @@ void TForm::IconChanged() {
                      reinterpret_cast<win::LPARAM>(FIcon->SmallHandle()));
 }
 
-void TForm::SetMenu(TMainMenu* menu) {
+void TCustomForm::SetMenu(TMainMenu* menu) {
     if (menu == FMenu)
         return;
     if (FMenu)
@@ -182,16 +204,52 @@ void TForm::SetMenu(TMainMenu* menu) {
         win::SetMenu(Handle(), nullptr);
 }
 
-void TForm::Notification(TComponent* component, TOperation operation) {
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == FMenu) {
         FMenu = nullptr;
         if (HandleAllocated())
             win::SetMenu(Handle(), nullptr);
     }
+    if (operation == TOperation::opRemove && component == FActiveControl)
+        FActiveControl = nullptr;
 }
 
-void TForm::CreateWnd() {
+TWindowState TCustomForm::WindowState() const {
+    if (!HandleAllocated())
+        return FWindowState;
+    win::HWND hwnd = const_cast<TCustomForm*>(this)->Handle();
+    return win::IsIconic(hwnd)   ? TWindowState::wsMinimized
+           : win::IsZoomed(hwnd) ? TWindowState::wsMaximized
+                                 : TWindowState::wsNormal;
+}
+
+void TCustomForm::SetWindowState(TWindowState state) {
+    FWindowState = state;
+    if (HandleAllocated() && Visible())
+        win::ShowWindow(Handle(),
+                        state == TWindowState::wsNormal ? win::SW_RESTORE : ShowCommand(state));
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+    if (control == this)
+        control = nullptr;
+    SetComponentReference<TWinControl>(*this, FActiveControl, control);
+    if (control && HandleAllocated() && win::GetActiveWindow() == Handle() && control->CanFocus())
+        control->SetFocus();
+}
+
+void TCustomForm::FocusActiveControl() {
+    win::HWND focus = win::GetFocus();
+    if (focus && focus != Handle() && win::IsChild(Handle(), focus))
+        return;
+    if (FActiveControl && &ParentForm(*FActiveControl) == this && FActiveControl->CanFocus())
+        FActiveControl->SetFocus();
+    else
+        SelectFirst(*this);
+}
+
+void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
     if (FMenu)
         FMenu->SetWindowHandle(Handle());
@@ -204,7 +262,7 @@ void TForm::CreateWnd() {
         PlaceOnScreen();
 }
 
-win::RECT TForm::ClientRect() const {
+win::RECT TCustomForm::ClientRect() const {
     if (HandleAllocated())
         return TWinControl::ClientRect();
     win::RECT frame{0, 0, 0, 0};
@@ -214,11 +272,11 @@ win::RECT TForm::ClientRect() const {
     return {0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
 }
 
-bool TForm::Showing() const {
+bool TCustomForm::Showing() const {
     return Visible() && HandleAllocated();
 }
 
-void TForm::PlaceOnScreen() {
+void TCustomForm::PlaceOnScreen() {
     switch (FPosition) {
     case TPosition::poScreenCenter:
     case TPosition::poDesktopCenter:
@@ -232,7 +290,7 @@ void TForm::PlaceOnScreen() {
     }
 }
 
-void TForm::WndProc(TMessage& message) {
+void TCustomForm::WndProc(TMessage& message) {
     switch (message.Msg) {
     case win::WM_CLOSE:
         Close();
@@ -256,9 +314,18 @@ void TForm::WndProc(TMessage& message) {
         if (FormDialogKey(*this, message))
             return;
         break;
+    case win::WM_ACTIVATE:
+        DefaultHandler(message);
+        if (win::LOWORD(message.WParam) != win::WA_INACTIVE && !win::IsIconic(Handle()))
+            FocusActiveControl();
+        return;
+    case CM_FOCUSCHANGED:
+        if (auto* control = reinterpret_cast<TWinControl*>(message.LParam); control != this)
+            SetComponentReference(*this, FActiveControl, control);
+        break;
     case CM_VISIBLECHANGED:
         if (Visible()) {
-            win::ShowWindow(Handle(), win::SW_SHOW);
+            win::ShowWindow(Handle(), ShowCommand(FWindowState));
             if (OnShow)
                 OnShow(this);
         } else if (HandleAllocated())
@@ -270,7 +337,7 @@ void TForm::WndProc(TMessage& message) {
     TWinControl::WndProc(message);
 }
 
-void TForm::Close() {
+void TCustomForm::Close() {
     if (FModal) {
         FModalResult = mrCancel;
         return;
@@ -299,11 +366,11 @@ void TForm::Close() {
         Release();
 }
 
-void TForm::Release() {
+void TCustomForm::Release() {
     win::PostMessage(Handle(), CM_RELEASE, 0, 0);
 }
 
-TModalResult TForm::ShowModal() {
+TModalResult TCustomForm::ShowModal() {
     // Only a hidden form starts a modal loop of its own.
     if (FModal || Visible())
         throw EInvalidOperation("Cannot make a visible window modal");
@@ -312,8 +379,8 @@ TModalResult TForm::ShowModal() {
     // Whatever escapes (an OnShow handler's exception), the form stops being
     // modal and a release asked for meanwhile still happens.
     struct ModalState {
-        TForm& form;
-        explicit ModalState(TForm& f) : form(f) { form.FModal = true; }
+        TCustomForm& form;
+        explicit ModalState(TCustomForm& f) : form(f) { form.FModal = true; }
         ~ModalState() {
             form.FModal = false;
             if (std::exchange(form.FReleaseAfterModal, false))

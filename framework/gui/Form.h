@@ -1,6 +1,8 @@
 #pragma once
 // A top-level window with its border, title-bar buttons, position on screen,
-// close handling, modal showing, and the definition that creates its controls.
+// window state, the control focused in it, close handling, modal showing, and
+// the definition that creates its controls. TCustomForm does the work; TForm
+// publishes it.
 
 #include "framework/gui/WinControl.h"
 
@@ -32,6 +34,9 @@ FW_ENUM_NAMES(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefau
 enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 FW_ENUM_NAMES(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop");
 
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+FW_ENUM_NAMES(TWindowState, "wsNormal", "wsMinimized", "wsMaximized");
+
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 FW_ENUM_NAMES(TCloseAction, "caNone", "caHide", "caFree", "caMinimize");
 
@@ -51,11 +56,11 @@ class TIcon;
 
 class TMainMenu;
 
-class TForm : public TWinControl {
-    FW_CLASS(TForm, TWinControl)
+class TCustomForm : public TWinControl {
+    FW_CLASS(TCustomForm, TWinControl)
 
-    explicit TForm(TComponent* owner);
-    ~TForm() override;
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
 
     // Reads the form's definition (the resource named after its class, when there
     // is one), then runs OnCreate. TApplication::CreateForm and NewForm call it.
@@ -77,6 +82,13 @@ class TForm : public TWinControl {
     void SetMenu(TMainMenu* menu);
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult result) { FModalResult = result; }
+    // Shown minimised or maximised; follows the window while it has one.
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState state);
+    // The control that has (or gets, when the form is activated) the focus
+    // within the form.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* control);
 
     // While the definition is read the client size waits for the border to be
     // known, so the order of the two in the definition does not matter.
@@ -93,8 +105,8 @@ class TForm : public TWinControl {
     win::HWND ClientHandle() const { return FClientHandle; }
     int MDIChildCount() const;
     // The children, the active one first, then in the order they lie.
-    TForm* MDIChildren(int index) const;
-    TForm* ActiveMDIChild() const;
+    TCustomForm* MDIChildren(int index) const;
+    TCustomForm* ActiveMDIChild() const;
     void Cascade();
     void Tile();
     void ArrangeIcons();
@@ -126,11 +138,14 @@ protected:
     void PlaceOnScreen();
 
 private:
+    // Activation leaves the focus on the form's window: it goes on to the
+    // active control, or to the first control in tab order.
+    void FocusActiveControl();
     win::DWORD FrameStyle() const;
     // The MDI frame an fsMDIChild form is made in: the main form, else the first frame.
-    static TForm* MDIFrame();
+    static TCustomForm* MDIFrame();
     void CreateMDIClient();
-    std::vector<TForm*> MDIChildList() const;
+    std::vector<TCustomForm*> MDIChildList() const;
     void IconChanged();
 
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
@@ -141,12 +156,22 @@ private:
     win::HWND FClientHandle = nullptr;
     TModalResult FModalResult = mrNone;
     TMainMenu* FMenu = nullptr;
+    TWindowState FWindowState = TWindowState::wsNormal;
+    TWinControl* FActiveControl = nullptr;
     bool FModal = false;
     // Released while its modal loop ran: released again once ShowModal returns.
     bool FReleaseAfterModal = false;
     int FLoadedClientWidth = -1;
     int FLoadedClientHeight = -1;
     std::unique_ptr<TIcon> FIcon;
+};
+
+// The form class that form definitions and programs derive from; it
+// publishes what TCustomForm keeps.
+class TForm : public TCustomForm {
+    FW_CLASS(TForm, TCustomForm)
+
+    explicit TForm(TComponent* owner) : TCustomForm(owner) {}
 };
 
 // A form of class T owned by owner, with its definition read and OnCreate run.

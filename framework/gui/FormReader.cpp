@@ -375,7 +375,7 @@ void ReadComponentDefinition(TComponent& root, std::string_view text) {
     TFormParser(root, text).Read();
 }
 
-bool ReadFormResource(TForm& form) {
+bool ReadFormResource(TCustomForm& form) {
     win::HRSRC resource = win::FindResource(nullptr, form.ClassName(), FormResourceType);
     if (!resource)
         return false;

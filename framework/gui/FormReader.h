@@ -16,13 +16,13 @@
 
 namespace fw {
 
-class TForm;
+class TCustomForm;
 
 // Resource type of form definitions, named after the form's class.
 inline constexpr std::string_view FormResourceType = "FORM";
 
 void ReadComponentDefinition(TComponent& root, std::string_view text);
 // Reads the definition resource named after the form's class; false when there is none.
-bool ReadFormResource(TForm& form);
+bool ReadFormResource(TCustomForm& form);
 
 } // namespace fw

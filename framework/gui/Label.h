@@ -5,9 +5,6 @@
 
 namespace fw {
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-FW_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter");
-
 class TLabel : public TGraphicControl {
     FW_CLASS(TLabel, TGraphicControl)
 

@@ -13,46 +13,53 @@ const TItemMessages listBoxMessages{win::LB_GETCOUNT,    win::LB_GETTEXT,      w
 
 } // namespace
 
+const TClassInfo& TCustomListBox::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TCustomListBox, TWinControl>("TCustomListBox").Build();
+    return info;
+}
+
 const TClassInfo& TListBox::StaticClass() {
     static const TClassInfo info =
-        TClassBuilder<TListBox, TWinControl>("TListBox")
+        TClassBuilder<TListBox, TCustomListBox>("TListBox")
             .Property("Items", &TListBox::Items, &TListBox::SetItems)
             .Property("ItemIndex", &TListBox::ItemIndex, &TListBox::SetItemIndex)
             .Property("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight)
             .Property("Sorted", &TListBox::Sorted, &TListBox::SetSorted)
+            .Property("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle)
             .Build();
     return info;
 }
 
-TListBox::TListBox(TComponent* owner)
+TCustomListBox::TCustomListBox(TComponent* owner)
     : TWinControl(owner), FItems(std::make_unique<TItemStrings>(*this, listBoxMessages)) {
     SetBounds(0, 0, 121, 97);
     SetTabStop(true);
     SetMouseClicks(false);
 }
 
-TListBox::~TListBox() = default;
+TCustomListBox::~TCustomListBox() = default;
 
-void TListBox::SetItems(TStrings* items) {
+void TCustomListBox::SetItems(TStrings* items) {
     if (items)
         FItems->Assign(*items);
 }
 
-int TListBox::ItemIndex() const {
+int TCustomListBox::ItemIndex() const {
     if (!HandleAllocated())
         return FKeptIndex;
     return static_cast<int>(
-        win::SendMessage(const_cast<TListBox*>(this)->Handle(), win::LB_GETCURSEL, 0, 0));
+        win::SendMessage(const_cast<TCustomListBox*>(this)->Handle(), win::LB_GETCURSEL, 0, 0));
 }
 
-void TListBox::SetItemIndex(int index) {
+void TCustomListBox::SetItemIndex(int index) {
     if (HandleAllocated())
         win::SendMessage(Handle(), win::LB_SETCURSEL, index, 0);
     else
         FKeptIndex = index;
 }
 
-void TListBox::SetItemHeight(int height) {
+void TCustomListBox::SetItemHeight(int height) {
     if (height <= 0 || height == FItemHeight)
         return;
     FItemHeight = height;
@@ -60,36 +67,45 @@ void TListBox::SetItemHeight(int height) {
         win::SendMessage(Handle(), win::LB_SETITEMHEIGHT, 0, height);
 }
 
-void TListBox::SetSorted(bool sorted) {
+void TCustomListBox::SetSorted(bool sorted) {
     if (sorted == FSorted)
         return;
     FSorted = sorted;
     RecreateWnd();
 }
 
-void TListBox::CreateParams(TCreateParams& params) {
+void TCustomListBox::SetBorderStyle(TBorderStyle style) {
+    if (style == FBorderStyle)
+        return;
+    FBorderStyle = style;
+    RecreateWnd();
+}
+
+void TCustomListBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = win::WC_LISTBOX;
-    params.Style |= win::LBS_NOTIFY | win::LBS_HASSTRINGS | win::LBS_NOINTEGRALHEIGHT |
-                    win::WS_VSCROLL | win::WS_BORDER;
+    params.Style |=
+        win::LBS_NOTIFY | win::LBS_HASSTRINGS | win::LBS_NOINTEGRALHEIGHT | win::WS_VSCROLL;
+    if (FBorderStyle == TBorderStyle::bsSingle)
+        params.Style |= win::WS_BORDER;
     if (FSorted)
         params.Style |= win::LBS_SORT;
 }
 
-void TListBox::CreateWnd() {
+void TCustomListBox::CreateWnd() {
     TWinControl::CreateWnd();
     win::SendMessage(Handle(), win::LB_SETITEMHEIGHT, 0, FItemHeight);
     FItems->WindowCreated();
     win::SendMessage(Handle(), win::LB_SETCURSEL, FKeptIndex, 0);
 }
 
-void TListBox::DestroyWnd() {
+void TCustomListBox::DestroyWnd() {
     FItems->WindowDestroying();
     FKeptIndex = ItemIndex();
     TWinControl::DestroyWnd();
 }
 
-void TListBox::WndProc(TMessage& message) {
+void TCustomListBox::WndProc(TMessage& message) {
     if (message.Msg == CN_COMMAND && (message.WParam >> 16) == win::LBN_SELCHANGE) {
         Click();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // A list box on the platform's ListBox class: Items, the selected ItemIndex,
-// a fixed ItemHeight, Sorted; a selection made by the user clicks it.
+// a fixed ItemHeight, Sorted, a BorderStyle; a selection made by the user
+// clicks it. TCustomListBox does the work; TListBox publishes it.
 
 #include "framework/gui/ItemStrings.h"
 #include "framework/gui/WinControl.h"
@@ -9,11 +10,11 @@
 
 namespace fw {
 
-class TListBox : public TWinControl {
-    FW_CLASS(TListBox, TWinControl)
+class TCustomListBox : public TWinControl {
+    FW_CLASS(TCustomListBox, TWinControl)
 
-    explicit TListBox(TComponent* owner);
-    ~TListBox() override;
+    explicit TCustomListBox(TComponent* owner);
+    ~TCustomListBox() override;
 
     TStrings* Items() const { return FItems.get(); }
     void SetItems(TStrings* items);
@@ -24,6 +25,8 @@ class TListBox : public TWinControl {
     void SetItemHeight(int height);
     bool Sorted() const { return FSorted; }
     void SetSorted(bool sorted);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle style);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -35,7 +38,14 @@ private:
     std::unique_ptr<TItemStrings> FItems;
     int FItemHeight = 13;
     bool FSorted = false;
+    TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
     int FKeptIndex = -1;
+};
+
+class TListBox : public TCustomListBox {
+    FW_CLASS(TListBox, TCustomListBox)
+
+    explicit TListBox(TComponent* owner) : TCustomListBox(owner) {}
 };
 
 } // namespace fw

@@ -1,4 +1,4 @@
-// The multiple-document half of TForm: the frame's MDI client window and the
+// The multiple-document half of TCustomForm: the frame's MDI client window and the
 // children made in it, default handling through the platform's frame and
 // child procedures, and the window arrangement commands.
 
@@ -21,8 +21,8 @@ void SendToClient(win::HWND client, win::UINT message, win::LPARAM lParam = 0) {
 
 } // namespace
 
-TForm* TForm::MDIFrame() {
-    TForm* main = Application().MainForm();
+TCustomForm* TCustomForm::MDIFrame() {
+    TCustomForm* main = Application().MainForm();
     if (main && main->FormStyle() == TFormStyle::fsMDIForm)
         return main;
     for (int i = 0; i < Screen().FormCount(); ++i)
@@ -31,7 +31,7 @@ TForm* TForm::MDIFrame() {
     return nullptr;
 }
 
-void TForm::SetFormStyle(TFormStyle style) {
+void TCustomForm::SetFormStyle(TFormStyle style) {
     if (style == FFormStyle)
         return;
     const TFormStyle previous = FFormStyle;
@@ -53,7 +53,7 @@ void TForm::SetFormStyle(TFormStyle style) {
         Show();
 }
 
-void TForm::CreateMDIClient() {
+void TCustomForm::CreateMDIClient() {
     win::RegisterMenuAndDialogClasses();
     win::CLIENTCREATESTRUCT create;
     // Child window ids from here on, clear of the command ids of menus.
@@ -67,7 +67,7 @@ void TForm::CreateMDIClient() {
     Realign();
 }
 
-void TForm::CreateWindowHandle(const TCreateParams& params) {
+void TCustomForm::CreateWindowHandle(const TCreateParams& params) {
     if (FFormStyle != TFormStyle::fsMDIChild) {
         TWinControl::CreateWindowHandle(params);
         return;
@@ -92,7 +92,10 @@ void TForm::CreateWindowHandle(const TCreateParams& params) {
     });
 }
 
-void TForm::DestroyWnd() {
+void TCustomForm::DestroyWnd() {
+    // A window made again comes back in the same state.
+    if (HandleAllocated())
+        FWindowState = WindowState();
     if (HandleAllocated() && FFormStyle == TFormStyle::fsMDIChild &&
         win::IsWindow(win::GetParent(Handle()))) {
         // Kept for a window made again; the client activates the next child and
@@ -106,7 +109,7 @@ void TForm::DestroyWnd() {
         TWinControl::DestroyWnd();
 }
 
-void TForm::DefaultHandler(TMessage& message) {
+void TCustomForm::DefaultHandler(TMessage& message) {
     if (HandleAllocated() && message.Msg < CM_BASE) {
         if (FFormStyle == TFormStyle::fsMDIForm && message.Msg != win::WM_SIZE) {
             // WM_SIZE stays with the plain procedure: the client is laid out
@@ -125,61 +128,61 @@ void TForm::DefaultHandler(TMessage& message) {
     TWinControl::DefaultHandler(message);
 }
 
-void TForm::AlignControls(win::RECT& rect) {
+void TCustomForm::AlignControls(win::RECT& rect) {
     TWinControl::AlignControls(rect);
     if (FClientHandle)
         win::MoveWindow(FClientHandle, rect.left, rect.top, rect.right - rect.left,
                         rect.bottom - rect.top, win::TRUE);
 }
 
-std::vector<TForm*> TForm::MDIChildList() const {
-    std::vector<TForm*> children;
+std::vector<TCustomForm*> TCustomForm::MDIChildList() const {
+    std::vector<TCustomForm*> children;
     if (!FClientHandle)
         return children;
     for (win::HWND child = win::GetWindow(FClientHandle, win::GW_CHILD); child;
          child = win::GetWindow(child, win::GW_HWNDNEXT))
-        if (auto* form = dynamic_cast<TForm*>(FindControl(child));
+        if (auto* form = dynamic_cast<TCustomForm*>(FindControl(child));
             form && form->FormStyle() == TFormStyle::fsMDIChild)
             children.push_back(form);
     return children;
 }
 
-int TForm::MDIChildCount() const {
+int TCustomForm::MDIChildCount() const {
     return static_cast<int>(MDIChildList().size());
 }
 
-TForm* TForm::MDIChildren(int index) const {
-    const std::vector<TForm*> children = MDIChildList();
+TCustomForm* TCustomForm::MDIChildren(int index) const {
+    const std::vector<TCustomForm*> children = MDIChildList();
     if (index < 0 || index >= static_cast<int>(children.size()))
         throw CreateFmt<EListError>("List index out of bounds (%d)", index);
     return children[static_cast<std::size_t>(index)];
 }
 
-TForm* TForm::ActiveMDIChild() const {
+TCustomForm* TCustomForm::ActiveMDIChild() const {
     if (!FClientHandle)
         return nullptr;
     const auto active =
         reinterpret_cast<win::HWND>(win::SendMessage(FClientHandle, win::WM_MDIGETACTIVE, 0, 0));
-    return dynamic_cast<TForm*>(FindControl(active));
+    return dynamic_cast<TCustomForm*>(FindControl(active));
 }
 
-void TForm::Cascade() {
+void TCustomForm::Cascade() {
     SendToClient(FClientHandle, win::WM_MDICASCADE);
 }
 
-void TForm::Tile() {
+void TCustomForm::Tile() {
     SendToClient(FClientHandle, win::WM_MDITILE);
 }
 
-void TForm::ArrangeIcons() {
+void TCustomForm::ArrangeIcons() {
     SendToClient(FClientHandle, win::WM_MDIICONARRANGE);
 }
 
-void TForm::Next() {
+void TCustomForm::Next() {
     SendToClient(FClientHandle, win::WM_MDINEXT);
 }
 
-void TForm::Previous() {
+void TCustomForm::Previous() {
     SendToClient(FClientHandle, win::WM_MDINEXT, 1);
 }
 

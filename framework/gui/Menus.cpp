@@ -358,7 +358,7 @@ bool DispatchShortCut(TControl& control, const TMessage& message) {
     TControl* top = &control;
     while (top->Parent())
         top = top->Parent();
-    auto* form = dynamic_cast<TForm*>(top);
+    auto* form = dynamic_cast<TCustomForm*>(top);
     return form && form->Menu() && form->Menu()->IsShortCut(shortCut);
 }
 

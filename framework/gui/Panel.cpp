@@ -5,31 +5,54 @@
 
 namespace fw {
 
+const TClassInfo& TCustomPanel::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TCustomPanel, TCustomControl>("TCustomPanel").Build();
+    return info;
+}
+
 const TClassInfo& TPanel::StaticClass() {
     static const TClassInfo info =
-        TClassBuilder<TPanel, TCustomControl>("TPanel")
+        TClassBuilder<TPanel, TCustomPanel>("TPanel")
             .Property("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter)
             .Property("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner)
+            .Property("Transparent", &TPanel::Transparent, &TPanel::SetTransparent)
             .Build();
     return info;
 }
 
-TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
     SetBounds(0, 0, 185, 41);
     SetColor(clBtnFace);
 }
 
-void TPanel::SetBevelOuter(TBevelCut bevel) {
+void TCustomPanel::SetBevelOuter(TBevelCut bevel) {
     FBevelOuter = bevel;
     Invalidate();
 }
 
-void TPanel::SetBevelInner(TBevelCut bevel) {
+void TCustomPanel::SetBevelInner(TBevelCut bevel) {
     FBevelInner = bevel;
     Invalidate();
 }
 
-void TPanel::DrawBevel(win::RECT& rect, TBevelCut bevel) {
+void TCustomPanel::SetTransparent(bool transparent) {
+    if (transparent == FTransparent)
+        return;
+    FTransparent = transparent;
+    Invalidate();
+}
+
+void TCustomPanel::WndProc(TMessage& message) {
+    // A transparent panel's background is its parent's, drawn by Paint.
+    if (message.Msg == win::WM_ERASEBKGND && FTransparent) {
+        message.Result = 1;
+        return;
+    }
+    TCustomControl::WndProc(message);
+}
+
+void TCustomPanel::DrawBevel(win::RECT& rect, TBevelCut bevel) {
     if (bevel == TBevelCut::bvNone)
         return;
     if (bevel != TBevelCut::bvSpace) {
@@ -46,10 +69,14 @@ void TPanel::DrawBevel(win::RECT& rect, TBevelCut bevel) {
     rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
 }
 
-void TPanel::Paint() {
+void TCustomPanel::Paint() {
     win::RECT rect = ClientRect();
-    Canvas()->Brush()->SetColor(Color());
-    Canvas()->FillRect(rect);
+    if (FTransparent) {
+        PaintParentBackground(Canvas()->Handle());
+    } else {
+        Canvas()->Brush()->SetColor(Color());
+        Canvas()->FillRect(rect);
+    }
     DrawBevel(rect, FBevelOuter);
     DrawBevel(rect, FBevelInner);
     Canvas()->Brush()->SetStyle(TBrushStyle::bsClear);

@@ -1,5 +1,7 @@
 #pragma once
-// A container with a raised or lowered bevel and a centred caption.
+// A container with a raised or lowered bevel and a centred caption. A
+// transparent panel shows its parent's background instead of its colour.
+// TCustomPanel does the work; TPanel publishes it.
 
 #include "framework/gui/CustomControl.h"
 
@@ -8,17 +10,20 @@ namespace fw {
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 FW_ENUM_NAMES(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace");
 
-class TPanel : public TCustomControl {
-    FW_CLASS(TPanel, TCustomControl)
+class TCustomPanel : public TCustomControl {
+    FW_CLASS(TCustomPanel, TCustomControl)
 
-    explicit TPanel(TComponent* owner);
+    explicit TCustomPanel(TComponent* owner);
 
     TBevelCut BevelOuter() const { return FBevelOuter; }
     void SetBevelOuter(TBevelCut bevel);
     TBevelCut BevelInner() const { return FBevelInner; }
     void SetBevelInner(TBevelCut bevel);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool transparent);
 
 protected:
+    void WndProc(TMessage& message) override;
     void Paint() override;
 
 private:
@@ -26,6 +31,13 @@ private:
 
     TBevelCut FBevelOuter = TBevelCut::bvRaised;
     TBevelCut FBevelInner = TBevelCut::bvNone;
+    bool FTransparent = false;
+};
+
+class TPanel : public TCustomPanel {
+    FW_CLASS(TPanel, TCustomPanel)
+
+    explicit TPanel(TComponent* owner) : TCustomPanel(owner) {}
 };
 
 } // namespace fw

@@ -42,13 +42,13 @@ class TSpeedButton : public TGraphicControl {
     bool MouseInControl() const { return FMouseInControl; }
 
     void Loaded() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 protected:
     void Paint() override;
     void WndProc(TMessage& message) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     // What a click does: Down as the group rules say, then OnClick.

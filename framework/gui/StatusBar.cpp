@@ -7,11 +7,42 @@
 
 namespace fw {
 
+namespace {
+
+// The part's look as SB_SETTEXT takes it in the high byte of wParam.
+win::WPARAM PartType(const TStatusPanel& panel) {
+    win::WPARAM type = 0;
+    if (panel.Bevel() == TStatusPanelBevel::pbNone)
+        type |= win::SBT_NOBORDERS;
+    else if (panel.Bevel() == TStatusPanelBevel::pbRaised)
+        type |= win::SBT_POPOUT;
+    if (panel.Style() == TStatusPanelStyle::psOwnerDraw)
+        type |= win::SBT_OWNERDRAW;
+    return type;
+}
+
+// Text after one tab is centred by the bar, after two right-aligned.
+std::string PartText(const TStatusPanel& panel) {
+    switch (panel.Alignment()) {
+    case TAlignment::taCenter:
+        return "\t" + panel.Text();
+    case TAlignment::taRightJustify:
+        return "\t\t" + panel.Text();
+    default:
+        return panel.Text();
+    }
+}
+
+} // namespace
+
 const TClassInfo& TStatusPanel::StaticClass() {
     static const TClassInfo info =
         TClassBuilder<TStatusPanel, TCollectionItem>("TStatusPanel")
             .Property("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
             .Property("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
+            .Property("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel)
+            .Property("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment)
+            .Property("Style", &TStatusPanel::Style, &TStatusPanel::SetStyle)
             .Build();
     return info;
 }
@@ -22,12 +53,19 @@ const TClassInfo& TStatusPanels::StaticClass() {
     return info;
 }
 
+const TClassInfo& TCustomStatusBar::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TCustomStatusBar, TWinControl>("TCustomStatusBar").Build();
+    return info;
+}
+
 const TClassInfo& TStatusBar::StaticClass() {
     static const TClassInfo info =
-        TClassBuilder<TStatusBar, TWinControl>("TStatusBar")
+        TClassBuilder<TStatusBar, TCustomStatusBar>("TStatusBar")
             .Property("Panels", &TStatusBar::Panels, &TStatusBar::SetPanels)
             .Property("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
             .Property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel)
+            .Property("OnDrawPanel", &TStatusBar::OnDrawPanel, &TStatusBar::OnDrawPanel)
             .Build();
     return info;
 }
@@ -46,43 +84,65 @@ void TStatusPanel::SetWidth(int width) {
     Changed(true);
 }
 
-TStatusPanels::TStatusPanels(TStatusBar& bar)
+void TStatusPanel::SetBevel(TStatusPanelBevel bevel) {
+    if (bevel == FBevel)
+        return;
+    FBevel = bevel;
+    Changed(false);
+}
+
+void TStatusPanel::SetAlignment(TAlignment alignment) {
+    if (alignment == FAlignment)
+        return;
+    FAlignment = alignment;
+    Changed(false);
+}
+
+void TStatusPanel::SetStyle(TStatusPanelStyle style) {
+    if (style == FStyle)
+        return;
+    FStyle = style;
+    Changed(false);
+}
+
+TStatusPanels::TStatusPanels(TCustomStatusBar& bar)
     : TCollection(ItemFactory<TStatusPanel>(), &bar), FBar(bar) {}
 
 void TStatusPanels::Update(TCollectionItem*) {
     FBar.UpdatePanels();
 }
 
-TStatusBar::TStatusBar(TComponent* owner)
-    : TWinControl(owner), FPanels(std::make_unique<TStatusPanels>(*this)) {
+TCustomStatusBar::TCustomStatusBar(TComponent* owner)
+    : TWinControl(owner), FPanels(std::make_unique<TStatusPanels>(*this)),
+      FCanvas(std::make_unique<TCanvas>()) {
     SetBounds(0, 0, 200, 19);
     SetAlign(TAlign::alBottom);
     SetColor(clBtnFace);
 }
 
-TStatusBar::~TStatusBar() = default;
+TCustomStatusBar::~TCustomStatusBar() = default;
 
-void TStatusBar::SetPanels(TStatusPanels* panels) {
+void TCustomStatusBar::SetPanels(TStatusPanels* panels) {
     if (panels)
         FPanels->Assign(*panels);
 }
 
-void TStatusBar::SetSimpleText(const std::string& text) {
+void TCustomStatusBar::SetSimpleText(const std::string& text) {
     FSimpleText = text;
     UpdatePanels();
 }
 
-void TStatusBar::SetSimplePanel(bool simple) {
+void TCustomStatusBar::SetSimplePanel(bool simple) {
     FSimplePanel = simple;
     UpdatePanels();
 }
 
-void TStatusBar::CreateParams(TCreateParams& params) {
+void TCustomStatusBar::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = win::STATUSCLASSNAME;
 }
 
-void TStatusBar::CreateWnd() {
+void TCustomStatusBar::CreateWnd() {
     // The bar sizes itself from its font; the height it was given is its
     // minimum, so a defined height taller than the font's holds.
     const int wanted = Height();
@@ -91,7 +151,7 @@ void TStatusBar::CreateWnd() {
     UpdatePanels();
 }
 
-void TStatusBar::UpdatePanels() {
+void TCustomStatusBar::UpdatePanels() {
     if (!HandleAllocated())
         return;
     win::HWND hwnd = Handle();
@@ -112,9 +172,41 @@ void TStatusBar::UpdatePanels() {
         return;
     win::SendMessage(hwnd, win::SB_SETPARTS, edges.size(),
                      reinterpret_cast<win::LPARAM>(edges.data()));
-    for (int i = 0; i < FPanels->Count(); ++i)
-        win::SendMessage(hwnd, win::SB_SETTEXT, static_cast<win::WPARAM>(i),
-                         reinterpret_cast<win::LPARAM>(FPanels->Items(i)->Text().c_str()));
+    for (int i = 0; i < FPanels->Count(); ++i) {
+        const TStatusPanel& panel = *FPanels->Items(i);
+        const std::string text = PartText(panel);
+        // An owner-drawn part keeps a number instead of a text: its index.
+        const win::LPARAM data = panel.Style() == TStatusPanelStyle::psOwnerDraw
+                                     ? static_cast<win::LPARAM>(i)
+                                     : reinterpret_cast<win::LPARAM>(text.c_str());
+        win::SendMessage(hwnd, win::SB_SETTEXT, static_cast<win::WPARAM>(i) | PartType(panel),
+                         data);
+    }
+}
+
+void TCustomStatusBar::WndProc(TMessage& message) {
+    if (message.Msg == CN_DRAWITEM) {
+        DrawPanel(*reinterpret_cast<const win::DRAWITEMSTRUCT*>(message.LParam));
+        message.Result = 1;
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TCustomStatusBar::DrawPanel(const win::DRAWITEMSTRUCT& item) {
+    const int index = static_cast<int>(item.itemID);
+    if (!OnDrawPanel || index < 0 || index >= FPanels->Count())
+        return;
+    FCanvas->SetHandle(item.hDC);
+    FCanvas->Font()->Assign(*Font());
+    FCanvas->Brush()->SetColor(Color());
+    try {
+        OnDrawPanel(this, FPanels->Items(index), item.rcItem);
+    } catch (...) {
+        FCanvas->SetHandle(nullptr);
+        throw;
+    }
+    FCanvas->SetHandle(nullptr);
 }
 
 } // namespace fw

@@ -299,6 +299,12 @@ void TWinControl::WndProc(TMessage& message) {
     case win::WM_PAINT:
         WmPaint(message);
         return;
+    case win::WM_PRINTCLIENT:
+        if (!OwnPaint())
+            break;
+        PaintWindow(reinterpret_cast<win::HDC>(message.WParam));
+        PaintControls(reinterpret_cast<win::HDC>(message.WParam));
+        return;
     case win::WM_ERASEBKGND:
         WmEraseBackground(message);
         return;
@@ -401,12 +407,18 @@ bool TWinControl::ReflectToChild(TMessage& message) {
     return true;
 }
 
+// A DC in wParam is painted into as it is, the update region left alone: a
+// child drawing its parent's background, or a print of the window.
 void TWinControl::WmPaint(TMessage& message) {
+    if (auto given = reinterpret_cast<win::HDC>(message.WParam)) {
+        PaintWindow(given);
+        PaintControls(given);
+        return;
+    }
     bool graphicChildren = false;
     for (TControl* child : FControls)
         graphicChildren |= !dynamic_cast<TWinControl*>(child);
-    const bool ownPaint = FDefWndProc == win::DefWindowProc;
-    if (!graphicChildren && !ownPaint) {
+    if (!graphicChildren && !OwnPaint()) {
         DefaultHandler(message);
         return;
     }
@@ -418,7 +430,7 @@ void TWinControl::WmPaint(TMessage& message) {
 }
 
 void TWinControl::WmEraseBackground(TMessage& message) {
-    if (FDefWndProc != win::DefWindowProc) {
+    if (!OwnPaint()) {
         DefaultHandler(message);
         return;
     }
@@ -428,7 +440,17 @@ void TWinControl::WmEraseBackground(TMessage& message) {
     message.Result = 1;
 }
 
-void TWinControl::PaintWindow(win::HDC) {}
+bool TWinControl::OwnPaint() const {
+    return FDefWndProc == win::DefWindowProc;
+}
+
+// A window on a platform class is drawn by that class, into the DC it is given.
+void TWinControl::PaintWindow(win::HDC dc) {
+    if (OwnPaint())
+        return;
+    TMessage paint{win::WM_PAINT, reinterpret_cast<win::WPARAM>(dc), 0, 0};
+    DefaultHandler(paint);
+}
 
 void TWinControl::PaintControls(win::HDC dc) {
     for (TControl* child : FControls) {

@@ -92,8 +92,11 @@ protected:
     void ColorChanged() override;
     void FontChanged() override;
     void Destroying() override;
-    // Draws the window's own content before the graphic children are drawn on it.
+    // Draws the window's own content before the graphic children are drawn on
+    // it; a window on a platform class has that class draw it into dc.
     virtual void PaintWindow(win::HDC dc);
+    // Whether the framework draws the window (no platform class under it).
+    bool OwnPaint() const;
     void PaintControls(win::HDC dc);
     virtual void AlignControls(win::RECT& rect);
 
