@@ -131,7 +131,7 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
     const bool focused = item.itemState & win::ODS_FOCUS;
     const bool disabled = item.itemState & win::ODS_DISABLED;
     TCanvas& canvas = *FCanvas;
-    canvas.SetHandle(item.hDC);
+    const TCanvasDC lent(canvas, item.hDC);
     canvas.Font()->Assign(*Font());
     win::RECT face = item.rcItem;
     // The button Enter would click wears a dark outline, as plain buttons do.
@@ -159,7 +159,6 @@ void TBitBtn::DrawItem(const win::DRAWITEMSTRUCT& item) {
         const win::RECT focus{face.left + 2, face.top + 2, face.right - 2, face.bottom - 2};
         win::DrawFocusRect(canvas.Handle(), &focus);
     }
-    canvas.SetHandle(nullptr);
 }
 
 } // namespace fw

@@ -59,4 +59,17 @@ private:
     win::HGDIOBJ FOldPen = nullptr;
 };
 
+// Lends a DC to a canvas for one scope (a paint handler's): the canvas gives
+// it back however the scope ends.
+class TCanvasDC {
+public:
+    TCanvasDC(TCanvas& canvas, win::HDC dc) : FCanvas(canvas) { canvas.SetHandle(dc); }
+    ~TCanvasDC() { FCanvas.SetHandle(nullptr); }
+    TCanvasDC(const TCanvasDC&) = delete;
+    TCanvasDC& operator=(const TCanvasDC&) = delete;
+
+private:
+    TCanvas& FCanvas;
+};
+
 } // namespace fw

@@ -14,16 +14,10 @@ TCustomControl::TCustomControl(TComponent* owner)
     : TWinControl(owner), FCanvas(std::make_unique<TCanvas>()) {}
 
 void TCustomControl::PaintWindow(win::HDC dc) {
-    FCanvas->SetHandle(dc);
+    const TCanvasDC lent(*FCanvas, dc);
     FCanvas->Font()->Assign(*Font());
     FCanvas->Brush()->SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    Paint();
 }
 
 } // namespace fw

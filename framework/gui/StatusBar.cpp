@@ -197,16 +197,10 @@ void TCustomStatusBar::DrawPanel(const win::DRAWITEMSTRUCT& item) {
     const int index = static_cast<int>(item.itemID);
     if (!OnDrawPanel || index < 0 || index >= FPanels->Count())
         return;
-    FCanvas->SetHandle(item.hDC);
+    const TCanvasDC lent(*FCanvas, item.hDC);
     FCanvas->Font()->Assign(*Font());
     FCanvas->Brush()->SetColor(Color());
-    try {
-        OnDrawPanel(this, FPanels->Items(index), item.rcItem);
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    OnDrawPanel(this, FPanels->Items(index), item.rcItem);
 }
 
 } // namespace fw
