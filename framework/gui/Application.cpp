@@ -3,6 +3,11 @@
 #include "framework/ClassBuilder.h"
 #include "framework/gui/DialogKeys.h"
 #include "framework/gui/Form.h"
+#include "framework/gui/HintWindow.h"
+#include "framework/gui/Icon.h"
+#include "platform/kernel/Module.h"
+#include "platform/kernel/Resource.h"
+#include "platform/kernel/SystemMessage.h"
 #include "platform/user/WinUser.h"
 #include "platform/user/menus/Mdi.h"
 
@@ -41,14 +46,88 @@ const TClassInfo& TApplication::StaticClass() {
     static const TClassInfo info =
         TClassBuilder<TApplication, TComponent>("TApplication")
             .Property("Title", &TApplication::Title, &TApplication::SetTitle)
+            .Property("Icon", &TApplication::Icon, &TApplication::SetIcon)
+            .Property("ShowHint", &TApplication::ShowHint, &TApplication::SetShowHint)
+            .Property("HintPause", &TApplication::HintPause, &TApplication::SetHintPause)
+            .Property("HintShortPause", &TApplication::HintShortPause,
+                      &TApplication::SetHintShortPause)
+            .Property("HintHidePause", &TApplication::HintHidePause,
+                      &TApplication::SetHintHidePause)
+            .Property("HintColor", &TApplication::HintColor, &TApplication::SetHintColor)
             .Build();
     return info;
 }
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+TApplication::TApplication(TComponent* owner)
+    : TComponent(owner), FIcon(std::make_unique<TIcon>()) {
+    FIcon->OnChange = [this](TObject*) { IconChanged(); };
+}
 
 TApplication::~TApplication() {
     DestroyComponents();
+}
+
+void TApplication::SetTitle(const std::string& title) {
+    FTitle = title;
+    if (FHandle)
+        win::SetWindowText(FHandle, title.c_str());
+}
+
+win::HWND TApplication::Handle() {
+    if (FHandle)
+        return FHandle;
+    static constexpr const char* className = "TApplication";
+    const win::HINSTANCE instance = win::GetModuleHandle(nullptr);
+    win::WNDCLASS registered;
+    if (!win::GetClassInfo(instance, className, &registered)) {
+        win::WNDCLASS windowClass;
+        windowClass.lpfnWndProc = WindowProcedure;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = className;
+        win::RegisterClass(&windowClass);
+    }
+    FHandle = win::CreateWindowEx(0, className, FTitle.c_str(),
+                                  win::WS_POPUP | win::WS_CAPTION | win::WS_CLIPSIBLINGS |
+                                      win::WS_SYSMENU | win::WS_MINIMIZEBOX,
+                                  0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    if (!FHandle)
+        throw EOSError("Error creating window for TApplication", win::GetLastError());
+    // The program's own icon, as the executable carries it.
+    if (FIcon->Empty())
+        if (win::HRSRC found = win::FindResource(instance, "MAINICON", "ICON")) {
+            const auto* bytes = static_cast<const std::uint8_t*>(
+                win::LockResource(win::LoadResource(instance, found)));
+            FIcon->LoadFromBytes({bytes, win::SizeofResource(instance, found)});
+        }
+    IconChanged();
+    return FHandle;
+}
+
+void TApplication::SetIcon(TIcon* icon) {
+    if (icon)
+        FIcon->Assign(*icon);
+}
+
+void TApplication::IconChanged() {
+    if (!FHandle)
+        return;
+    win::SendMessage(FHandle, win::WM_SETICON, win::ICON_BIG,
+                     reinterpret_cast<win::LPARAM>(FIcon->Handle()));
+    win::SendMessage(FHandle, win::WM_SETICON, win::ICON_SMALL,
+                     reinterpret_cast<win::LPARAM>(FIcon->SmallHandle()));
+}
+
+win::LRESULT TApplication::WindowProcedure(win::HWND hwnd, win::UINT message, win::WPARAM wParam,
+                                           win::LPARAM lParam) {
+    if (message != win::WM_TIMER)
+        return win::DefWindowProc(hwnd, message, wParam, lParam);
+    // The exception barrier of the application's own window.
+    try {
+        Application().HintTimerExpired(wParam);
+    } catch (...) {
+        Application().HandleException(&Application());
+    }
+    return 0;
 }
 
 // Never freed by a static destructor: by then the window manager may be gone.
@@ -76,6 +155,13 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
         FMainForm = nullptr;
     if (operation == TOperation::opRemove)
         std::erase(FReleased, component);
+    if (operation == TOperation::opRemove && component == FHintWindow)
+        FHintWindow = nullptr;
+    if (operation == TOperation::opRemove && component == FHintControl) {
+        FHintControl = nullptr;
+        StopHintTimers();
+        HideHintWindow();
+    }
 }
 
 void TApplication::Run() {

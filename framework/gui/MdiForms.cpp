@@ -6,6 +6,7 @@
 #include "framework/gui/Application.h"
 #include "framework/gui/Form.h"
 #include "framework/gui/Screen.h"
+#include "platform/kernel/Module.h"
 #include "platform/kernel/SystemMessage.h"
 #include "platform/user/menus/Mdi.h"
 
@@ -61,7 +62,8 @@ void TCustomForm::CreateMDIClient() {
     FClientHandle = win::CreateWindowEx(win::WS_EX_CLIENTEDGE, win::WC_MDICLIENT, "",
                                         win::WS_CHILD | win::WS_CLIPCHILDREN |
                                             win::WS_CLIPSIBLINGS | win::WS_VISIBLE,
-                                        0, 0, 0, 0, Handle(), nullptr, nullptr, &create);
+                                        0, 0, 0, 0, Handle(), nullptr,
+                                        win::GetModuleHandle(nullptr), &create);
     if (!FClientHandle)
         throw EOSError("Error creating the MDI client window", win::GetLastError());
     Realign();
@@ -81,6 +83,7 @@ void TCustomForm::CreateWindowHandle(const TCreateParams& params) {
     win::MDICREATESTRUCT create;
     create.szClass = className.c_str();
     create.szTitle = params.Caption.c_str();
+    create.hOwner = win::GetModuleHandle(nullptr);
     create.x = defaultPlace ? win::CW_USEDEFAULT : params.X;
     create.y = defaultPlace ? win::CW_USEDEFAULT : params.Y;
     create.cx = defaultSize ? win::CW_USEDEFAULT : params.Width;

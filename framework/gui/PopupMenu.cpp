@@ -2,6 +2,7 @@
 
 #include "framework/ClassBuilder.h"
 #include "framework/gui/Application.h"
+#include "platform/kernel/Module.h"
 #include "platform/user/menus/Menus.h"
 
 namespace fw {
@@ -36,10 +37,11 @@ win::HWND PopupListWindow() {
         win::WNDCLASS windowClass;
         windowClass.lpfnWndProc = PopupListProc;
         windowClass.lpszClassName = PopupListClass;
+        windowClass.hInstance = win::GetModuleHandle(nullptr);
         win::RegisterClass(&windowClass);
     }
     window = win::CreateWindowEx(0, PopupListClass, "", win::WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                 nullptr, nullptr);
+                                 win::GetModuleHandle(nullptr), nullptr);
     return window;
 }
 

@@ -43,7 +43,7 @@ void EnsureWindowClass(const std::string& name, const TCreateParams& params, win
     if (win::GetClassInfo(nullptr, name.c_str(), &existing))
         return;
     base.lpfnWndProc = initProc;
-    base.hInstance = nullptr;
+    base.hInstance = win::GetModuleHandle(nullptr);
     base.lpszClassName = name.c_str();
     base.lpszMenuName = nullptr;
     if (!win::RegisterClass(&base))
@@ -105,6 +105,7 @@ void TWinControl::SetMouseControl(TControl* control) {
         previous->Perform(CM_MOUSELEAVE);
     if (control)
         control->Perform(CM_MOUSEENTER);
+    Application().HintMouseMessage(control);
 }
 
 win::HWND TWinControl::Handle() {
@@ -215,7 +216,8 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
     CreateWindowRouted([&] {
         return win::CreateWindowEx(params.ExStyle, ClassName().c_str(), params.Caption.c_str(),
                                    params.Style, params.X, params.Y, params.Width, params.Height,
-                                   params.WndParent, nullptr, nullptr, nullptr);
+                                   params.WndParent, nullptr, win::GetModuleHandle(nullptr),
+                                   nullptr);
     });
 }
 
@@ -312,6 +314,19 @@ void TWinControl::WndProc(TMessage& message) {
         TrackMouseControl(message);
         if (ForwardMouseToGraphic(message))
             return;
+        break;
+    case win::WM_LBUTTONDOWN:
+    case win::WM_RBUTTONDOWN:
+    case win::WM_MBUTTONDOWN:
+    case win::WM_MOUSEWHEEL:
+        // A hint gives way to what the user does.
+        Application().CancelHint();
+        if (ForwardMouseToGraphic(message))
+            return;
+        break;
+    case win::WM_KEYDOWN:
+    case win::WM_SYSKEYDOWN:
+        Application().CancelHint();
         break;
     case win::WM_MOUSELEAVE:
         if (MouseControl() == this || (MouseControl() && MouseControl()->Parent() == this &&

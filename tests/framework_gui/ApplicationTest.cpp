@@ -1,9 +1,12 @@
 // The application object: the standard error box for an exception from a
-// handler, timers on the test clock, one turn of message processing, and the
-// loop that runs until the main form closes.
+// handler, timers on the test clock, one turn of message processing, the loop
+// that runs until the main form closes, and the application's own window.
 
 #include "GuiTestSupport.h"
+#include "framework/gui/Icon.h"
 #include "framework/gui/Screen.h"
+#include "platform/kernel/Module.h"
+#include "platform/kernel/Resource.h"
 #include "platform/user/Painting.h"
 #include "platform/user/controls/StandardControls.h"
 
@@ -125,6 +128,40 @@ TEST_F(ApplicationTest, ClosingAFormThatIsNotTheMainOneHidesIt) {
     EXPECT_EQ(seen, TCloseAction::caHide);
     EXPECT_FALSE(f.Visible());
     EXPECT_FALSE(win::IsWindowVisible(f.Handle()));
+}
+
+TEST_F(ApplicationTest, TheApplicationWindowIsHiddenAndCarriesTheTitleAndTheIcons) {
+    const win::HWND hwnd = Application().Handle();
+    char className[32] = {};
+    win::GetClassName(hwnd, className, sizeof className);
+    EXPECT_STREQ(className, "TApplication");
+    EXPECT_FALSE(win::IsWindowVisible(hwnd));
+    Application().SetTitle("电视节目");
+    char title[64] = {};
+    win::GetWindowText(hwnd, title, sizeof title);
+    EXPECT_STREQ(title, "电视节目");
+    Application().SetTitle("Telvora");
+
+    win::HRSRC resource = win::FindResource(nullptr, "TESTICON", "ICON");
+    const auto* bytes =
+        static_cast<const std::uint8_t*>(win::LockResource(win::LoadResource(nullptr, resource)));
+    TIcon icon;
+    icon.LoadFromBytes({bytes, win::SizeofResource(nullptr, resource)});
+    Application().SetIcon(&icon);
+    const auto asked = [&](win::WPARAM which) {
+        return reinterpret_cast<win::HICON>(win::SendMessage(hwnd, win::WM_GETICON, which, 0));
+    };
+    EXPECT_EQ(asked(win::ICON_SMALL), Application().Icon()->SmallHandle());
+    EXPECT_EQ(asked(win::ICON_BIG), Application().Icon()->Handle());
+    EXPECT_NE(asked(win::ICON_SMALL), nullptr);
+}
+
+TEST_F(ApplicationTest, FrameworkWindowsBelongToTheProgramsModule) {
+    TTestForm& f = ShowTestForm();
+    const auto instance = reinterpret_cast<win::LONG_PTR>(win::GetModuleHandle(nullptr));
+    for (const win::HWND hwnd :
+         {f.Handle(), f.Button1->Handle(), f.List1->Handle(), Application().Handle()})
+        EXPECT_EQ(win::GetWindowLongPtr(hwnd, win::GWLP_HINSTANCE), instance);
 }
 
 // Run ends the process's application for good, so it runs in a child process.

@@ -12,6 +12,7 @@
 #include "platform/user/controls/Static.h"
 #include "platform/user/controls/StatusBar.h"
 #include "platform/user/controls/TabControl.h"
+#include "platform/user/controls/ToolTip.h"
 #include "platform/user/controls/TrackBar.h"
 #include "platform/user/controls/UpDown.h"
 #include "platform/user/menus/Mdi.h"
@@ -30,6 +31,7 @@ void InitCommonControls() {
         controls::ScrollBar::Register();
         controls::StatusBar::Register();
         controls::TabControl::Register();
+        controls::ToolTip::Register();
         controls::TrackBar::Register();
         controls::UpDown::Register();
         RegisterMenuAndDialogClasses();
