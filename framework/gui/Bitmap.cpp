@@ -12,12 +12,44 @@ namespace fw {
 
 namespace {
 
-win::HBITMAP CreateDib(int width, int height, int bits, void** pixels) {
-    win::BITMAPINFO info;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biBitCount = static_cast<win::WORD>(bits);
-    return win::CreateDIBSection(nullptr, &info, win::DIB_RGB_COLORS, pixels, nullptr, 0);
+int BitsOf(TPixelFormat format) {
+    switch (format) {
+    case TPixelFormat::pf15bit:
+    case TPixelFormat::pf16bit:
+        return 16;
+    case TPixelFormat::pf24bit:
+        return 24;
+    default:
+        return 32;
+    }
+}
+
+// A top-down DIB section in the format; 16-bit 5-6-5 pixels are described by
+// their colour masks.
+win::HBITMAP CreateDib(int width, int height, TPixelFormat format, void** pixels) {
+    struct {
+        win::BITMAPINFOHEADER header;
+        win::DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
+    } info;
+    info.header.biWidth = width;
+    info.header.biHeight = -height;
+    info.header.biBitCount = static_cast<win::WORD>(BitsOf(format));
+    if (format == TPixelFormat::pf16bit)
+        info.header.biCompression = win::BI_BITFIELDS;
+    return win::CreateDIBSection(nullptr, reinterpret_cast<const win::BITMAPINFO*>(&info),
+                                 win::DIB_RGB_COLORS, pixels, nullptr, 0);
+}
+
+TPixelFormat FormatOf(const win::DIBSECTION& section) {
+    switch (section.dsBm.bmBitsPixel) {
+    case 16:
+        return section.dsBmih.biCompression == win::BI_BITFIELDS ? TPixelFormat::pf16bit
+                                                                 : TPixelFormat::pf15bit;
+    case 32:
+        return TPixelFormat::pf32bit;
+    default:
+        return TPixelFormat::pf24bit;
+    }
 }
 
 } // namespace
@@ -56,11 +88,19 @@ void TBitmap::ReplaceHandle(win::HBITMAP bitmap) {
         win::DeleteObject(FHandle);
     FHandle = bitmap;
     FWidth = FHeight = 0;
-    win::BITMAP info;
-    if (FHandle && win::GetObject(FHandle, sizeof info, &info)) {
-        FWidth = info.bmWidth;
-        FHeight = info.bmHeight;
-        FPixelFormat = info.bmBitsPixel == 32 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;
+    FBits = nullptr;
+    FRowStep = 0;
+    win::DIBSECTION section;
+    if (FHandle && win::GetObject(FHandle, sizeof section, &section) == sizeof section) {
+        FWidth = section.dsBm.bmWidth;
+        FHeight = section.dsBm.bmHeight;
+        FPixelFormat = FormatOf(section);
+        // Rows go up through memory when the DIB is stored bottom-up.
+        auto* bits = static_cast<std::uint8_t*>(section.dsBm.bmBits);
+        const std::ptrdiff_t stride = section.dsBm.bmWidthBytes;
+        const bool bottomUp = section.dsBmih.biHeight > 0;
+        FBits = bottomUp ? bits + stride * (FHeight - 1) : bits;
+        FRowStep = bottomUp ? -stride : stride;
     }
 }
 
@@ -84,8 +124,7 @@ void TBitmap::SetSize(int width, int height) {
         return;
     }
     void* pixels = nullptr;
-    const int bits = FPixelFormat == TPixelFormat::pf32bit ? 32 : 24;
-    win::HBITMAP bitmap = CreateDib(width, height, bits, &pixels);
+    win::HBITMAP bitmap = CreateDib(width, height, FPixelFormat, &pixels);
     if (!bitmap)
         throw EOutOfMemory("Out of system resources");
     ReplaceHandle(bitmap);
@@ -104,6 +143,12 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
         SetSize(FWidth, FHeight);
         copy.Draw(*Canvas(), {0, 0, FWidth, FHeight});
     }
+}
+
+std::uint8_t* TBitmap::ScanLine(int row) {
+    if (!FBits || row < 0 || row >= FHeight)
+        throw EInvalidGraphic("Scan line index out of range");
+    return FBits + FRowStep * row;
 }
 
 TColor TBitmap::TransparentColor() const {
@@ -140,7 +185,7 @@ void TBitmap::LoadFromStream(TStream& stream) {
 void TBitmap::LoadFromBgr(int width, int height, std::span<const std::uint8_t> rows) {
     FPixelFormat = TPixelFormat::pf24bit;
     void* pixels = nullptr;
-    win::HBITMAP bitmap = CreateDib(width, height, 24, &pixels);
+    win::HBITMAP bitmap = CreateDib(width, height, TPixelFormat::pf24bit, &pixels);
     if (!bitmap)
         throw EOutOfMemory("Out of system resources");
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t(3);

@@ -1,7 +1,9 @@
 #pragma once
-// A device-independent bitmap of 24 or 32 bits per pixel with a canvas to draw
-// on it. LoadFromStream reads a BMP file; a transparent bitmap is drawn
-// without the pixels of its TransparentColor (by default its bottom-left pixel).
+// A device-independent bitmap with a canvas to draw on it, in one of the
+// direct-colour formats: 15 bits (5-5-5 in 16), 16 bits (5-6-5), 24 or 32 bits
+// per pixel; its rows can be read and written directly (ScanLine).
+// LoadFromStream reads a BMP file; a transparent bitmap is drawn without the
+// pixels of its TransparentColor (by default its bottom-left pixel).
 
 #include "framework/Exception.h"
 #include "framework/Persistent.h"
@@ -21,8 +23,8 @@ public:
     using Exception::Exception;
 };
 
-enum class TPixelFormat { pf24bit, pf32bit };
-FW_ENUM_NAMES(TPixelFormat, "pf24bit", "pf32bit");
+enum class TPixelFormat { pf15bit, pf16bit, pf24bit, pf32bit };
+FW_ENUM_NAMES(TPixelFormat, "pf15bit", "pf16bit", "pf24bit", "pf32bit");
 
 class TBitmap : public TPersistent {
     FW_CLASS(TBitmap, TPersistent)
@@ -39,7 +41,13 @@ class TBitmap : public TPersistent {
     // A new picture of that size, filled white; the old pixels go.
     void SetSize(int width, int height);
     TPixelFormat PixelFormat() const { return FPixelFormat; }
+    // Converts the picture to the format.
     void SetPixelFormat(TPixelFormat format);
+    // The bytes of row `row` (0 is the top one) as the format lays them out:
+    // B, G, R (and an unused byte at 32 bits) per pixel, or 16-bit words.
+    // What is written there is what the canvas draws with, at once.
+    // EInvalidGraphic "Scan line index out of range" outside the picture.
+    std::uint8_t* ScanLine(int row);
     bool Empty() const { return FHandle == nullptr; }
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool transparent) { FTransparent = transparent; }
@@ -80,6 +88,9 @@ private:
     void FreeCanvas();
 
     win::HBITMAP FHandle = nullptr;
+    // The top row in the DIB section's memory and the step to the next one.
+    std::uint8_t* FBits = nullptr;
+    std::ptrdiff_t FRowStep = 0;
     int FWidth = 0;
     int FHeight = 0;
     TPixelFormat FPixelFormat = TPixelFormat::pf24bit;

@@ -90,6 +90,10 @@ void TCanvas::LineTo(int x, int y) {
     win::LineTo(Prepared(), x, y);
 }
 
+void TCanvas::Polygon(std::span<const win::POINT> points) {
+    win::Polygon(Prepared(), points.data(), static_cast<int>(points.size()));
+}
+
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     win::TextOut(Prepared(), x, y, text.data(), static_cast<int>(text.size()));
 }
@@ -127,6 +131,26 @@ void TCanvas::StretchDraw(const win::RECT& rect, win::HBITMAP bitmap) {
                     0, 0, info.bmWidth, info.bmHeight, win::SRCCOPY);
     win::SelectObject(source, old);
     win::DeleteDC(source);
+}
+
+void TCanvas::CopyRect(const win::RECT& dest, TCanvas& canvas, const win::RECT& source) {
+    win::HDC target = Prepared();
+    canvas.RequireHandle();
+    win::StretchBlt(target, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
+                    canvas.Handle(), source.left, source.top, source.right - source.left,
+                    source.bottom - source.top, FCopyMode);
+}
+
+void TCanvas::Unlock() {
+    if (FLockCount > 0)
+        --FLockCount;
+}
+
+bool TCanvas::TryLock() {
+    if (FLockCount > 0)
+        return false;
+    Lock();
+    return true;
 }
 
 win::COLORREF TCanvas::Pixels(int x, int y) const {

@@ -59,11 +59,10 @@ void TCustomForm::CreateMDIClient() {
     win::CLIENTCREATESTRUCT create;
     // Child window ids from here on, clear of the command ids of menus.
     create.idFirstChild = 0xFF00;
-    FClientHandle = win::CreateWindowEx(win::WS_EX_CLIENTEDGE, win::WC_MDICLIENT, "",
-                                        win::WS_CHILD | win::WS_CLIPCHILDREN |
-                                            win::WS_CLIPSIBLINGS | win::WS_VISIBLE,
-                                        0, 0, 0, 0, Handle(), nullptr,
-                                        win::GetModuleHandle(nullptr), &create);
+    FClientHandle = win::CreateWindowEx(
+        win::WS_EX_CLIENTEDGE, win::WC_MDICLIENT, "",
+        win::WS_CHILD | win::WS_CLIPCHILDREN | win::WS_CLIPSIBLINGS | win::WS_VISIBLE, 0, 0, 0, 0,
+        Handle(), nullptr, win::GetModuleHandle(nullptr), &create);
     if (!FClientHandle)
         throw EOSError("Error creating the MDI client window", win::GetLastError());
     Realign();

@@ -13,9 +13,11 @@ std::ptrdiff_t StrideFor(int width, int bitsPerPixel, Bitmap::Kind kind) {
 
 } // namespace
 
-Bitmap::Bitmap(int width, int height, int bitsPerPixel, Kind kind, Orientation orientation)
+Bitmap::Bitmap(int width, int height, int bitsPerPixel, Kind kind, Orientation orientation,
+               bool green6)
     : GdiObject(OBJ_BITMAP), width_(width), height_(height), bitsPerPixel_(bitsPerPixel),
-      kind_(kind), orientation_(orientation), stride_(StrideFor(width, bitsPerPixel, kind)),
+      kind_(kind), orientation_(orientation), green6_(green6 && bitsPerPixel == 16),
+      stride_(StrideFor(width, bitsPerPixel, kind)),
       words_((std::size_t(stride_) * std::size_t(height) + 3) / 4) {}
 
 PixelView Bitmap::View() {
@@ -23,6 +25,7 @@ PixelView Bitmap::View() {
     view.width = width_;
     view.height = height_;
     view.bitsPerPixel = bitsPerPixel_;
+    view.green6 = green6_;
     if (orientation_ == Orientation::TopDown) {
         view.base = Bits();
         view.stride = stride_;

@@ -87,6 +87,27 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
     return CreateBitmap(width, height, 1, UINT(bits), nullptr);
 }
 
+namespace {
+
+// The green width of a 16-bit DIB: 5 for BI_RGB and 5-5-5 masks, 6 for
+// 5-6-5 masks; nothing for other layouts.
+std::optional<bool> Green6Of(const BITMAPINFO& info) {
+    if (info.bmiHeader.biCompression == BI_RGB)
+        return false;
+    if (info.bmiHeader.biCompression != BI_BITFIELDS)
+        return std::nullopt;
+    // The three masks follow the header where the colour table would be.
+    DWORD masks[3];
+    std::memcpy(masks, info.bmiColors, sizeof masks);
+    if (masks[0] == 0xF800 && masks[1] == 0x07E0 && masks[2] == 0x001F)
+        return true;
+    if (masks[0] == 0x7C00 && masks[1] == 0x03E0 && masks[2] == 0x001F)
+        return false;
+    return std::nullopt;
+}
+
+} // namespace
+
 HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD) {
     if (bits)
@@ -94,14 +115,19 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
     if (!info || usage != DIB_RGB_COLORS || section)
         return nullptr;
     const BITMAPINFOHEADER& h = info->bmiHeader;
-    if ((h.biBitCount != 24 && h.biBitCount != 32) || h.biCompression != BI_RGB)
+    std::optional<bool> green6 = false;
+    if (h.biBitCount == 16)
+        green6 = Green6Of(*info);
+    else if ((h.biBitCount != 24 && h.biBitCount != 32) || h.biCompression != BI_RGB)
+        return nullptr;
+    if (!green6)
         return nullptr;
     const long long height = h.biHeight < 0 ? -(long long)h.biHeight : h.biHeight;
     if (!SizeAcceptable(h.biWidth, height))
         return nullptr;
     auto bitmap = std::make_unique<Bitmap>(
         h.biWidth, int(height), h.biBitCount, Bitmap::Kind::DibSection,
-        h.biHeight < 0 ? Bitmap::Orientation::TopDown : Bitmap::Orientation::BottomUp);
+        h.biHeight < 0 ? Bitmap::Orientation::TopDown : Bitmap::Orientation::BottomUp, *green6);
     if (bits)
         *bits = bitmap->Bits();
     return AddBitmap(std::move(bitmap));

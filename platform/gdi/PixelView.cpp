@@ -16,6 +16,32 @@ PixelView PixelView::Of(Surface& surface) {
     return view;
 }
 
+namespace {
+
+// A channel of n bits widened to 8 by repeating its top bits, so that full and
+// empty channels (white, black, the magenta key) come back exactly.
+std::uint32_t Widen(std::uint32_t value, int bits) {
+    return (value << (8 - bits)) | (value >> (2 * bits - 8));
+}
+
+} // namespace
+
+std::uint32_t From16(std::uint16_t pixel, bool green6) {
+    const int greenBits = green6 ? 6 : 5;
+    const std::uint32_t blue = pixel & 0x1F;
+    const std::uint32_t green = (pixel >> 5) & ((1u << greenBits) - 1);
+    const std::uint32_t red = (pixel >> (5 + greenBits)) & 0x1F;
+    return (Widen(red, 5) << 16) | (Widen(green, greenBits) << 8) | Widen(blue, 5);
+}
+
+std::uint16_t To16(std::uint32_t pixel, bool green6) {
+    const int greenBits = green6 ? 6 : 5;
+    const std::uint32_t red = (pixel >> 19) & 0x1F;
+    const std::uint32_t green = ((pixel >> 8) & 0xFF) >> (8 - greenBits);
+    const std::uint32_t blue = (pixel & 0xFF) >> 3;
+    return std::uint16_t((red << (5 + greenBits)) | (green << 5) | blue);
+}
+
 std::uint32_t QuantizeMono(std::uint32_t pixel) {
     const unsigned sum = ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
     return sum >= 383 ? 0xFFFFFF : 0;
@@ -43,6 +69,12 @@ void PixelView::Read(int y, int x, int count, std::uint32_t* out) const {
             out[i] = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16);
         }
         return;
+    case 16:
+        for (int i = 0; i < count; ++i) {
+            const std::uint8_t* p = row + std::size_t(x + i) * 2;
+            out[i] = From16(std::uint16_t(p[0] | (p[1] << 8)), green6);
+        }
+        return;
     default:
         for (int i = 0; i < count; ++i) {
             const int bit = x + i;
@@ -65,6 +97,14 @@ void PixelView::Write(int y, int x, int count, const std::uint32_t* in) const {
             p[0] = std::uint8_t(in[i]);
             p[1] = std::uint8_t(in[i] >> 8);
             p[2] = std::uint8_t(in[i] >> 16);
+        }
+        return;
+    case 16:
+        for (int i = 0; i < count; ++i) {
+            const std::uint16_t pixel = To16(in[i], green6);
+            std::uint8_t* p = row + std::size_t(x + i) * 2;
+            p[0] = std::uint8_t(pixel);
+            p[1] = std::uint8_t(pixel >> 8);
         }
         return;
     default:

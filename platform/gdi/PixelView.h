@@ -1,6 +1,6 @@
 #pragma once
-// A window onto rows of pixels in one of the formats drawing supports (1, 24
-// or 32 bits per pixel, rows top-down or bottom-up), and row access in the
+// A window onto rows of pixels in one of the formats drawing supports (1, 16,
+// 24 or 32 bits per pixel, rows top-down or bottom-up), and row access in the
 // common 0x00RRGGBB form. Every drawing routine works on 32-bit rows: a 32-bit
 // target hands out its own memory, the others a scratch row converted on the
 // way in and out.
@@ -19,6 +19,8 @@ struct PixelView {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 32;
+    // 16-bit pixels: 5-6-5 (six bits of green), else 5-5-5 with the top bit unused.
+    bool green6 = false;
 
     static PixelView Of(Surface& surface);
     bool IsMono() const { return bitsPerPixel == 1; }
@@ -30,6 +32,10 @@ struct PixelView {
     void Read(int y, int x, int count, std::uint32_t* out) const;
     void Write(int y, int x, int count, const std::uint32_t* in) const;
 };
+
+// A 16-bit pixel (5-6-5 or 5-5-5) to 0x00RRGGBB and back.
+std::uint32_t From16(std::uint16_t pixel, bool green6);
+std::uint16_t To16(std::uint32_t pixel, bool green6);
 
 // Monochrome targets keep a pixel white when it is nearer white than black.
 std::uint32_t QuantizeMono(std::uint32_t pixel);

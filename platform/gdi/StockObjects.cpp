@@ -129,6 +129,12 @@ int DescribeBitmap(Bitmap& bitmap, int size, void* buffer) {
                                  : -bitmap.Height();
         ds.dsBmih.biBitCount = WORD(bitmap.BitsPerPixel());
         ds.dsBmih.biSizeImage = DWORD(bitmap.SizeBytes());
+        if (bitmap.Green6()) {
+            ds.dsBmih.biCompression = BI_BITFIELDS;
+            ds.dsBitfields[0] = 0xF800;
+            ds.dsBitfields[1] = 0x07E0;
+            ds.dsBitfields[2] = 0x001F;
+        }
         return CopyOut(ds, size, buffer);
     }
     return CopyOut(bitmap.Describe(), size, buffer);
