@@ -88,19 +88,11 @@ void TBitmap::ReplaceHandle(win::HBITMAP bitmap) {
         win::DeleteObject(FHandle);
     FHandle = bitmap;
     FWidth = FHeight = 0;
-    FBits = nullptr;
-    FRowStep = 0;
     win::DIBSECTION section;
     if (FHandle && win::GetObject(FHandle, sizeof section, &section) == sizeof section) {
         FWidth = section.dsBm.bmWidth;
         FHeight = section.dsBm.bmHeight;
         FPixelFormat = FormatOf(section);
-        // Rows go up through memory when the DIB is stored bottom-up.
-        auto* bits = static_cast<std::uint8_t*>(section.dsBm.bmBits);
-        const std::ptrdiff_t stride = section.dsBm.bmWidthBytes;
-        const bool bottomUp = section.dsBmih.biHeight > 0;
-        FBits = bottomUp ? bits + stride * (FHeight - 1) : bits;
-        FRowStep = bottomUp ? -stride : stride;
     }
 }
 
@@ -143,12 +135,6 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
         SetSize(FWidth, FHeight);
         copy.Draw(*Canvas(), {0, 0, FWidth, FHeight});
     }
-}
-
-std::uint8_t* TBitmap::ScanLine(int row) {
-    if (!FBits || row < 0 || row >= FHeight)
-        throw EInvalidGraphic("Scan line index out of range");
-    return FBits + FRowStep * row;
 }
 
 TColor TBitmap::TransparentColor() const {

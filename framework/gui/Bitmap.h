@@ -43,11 +43,6 @@ class TBitmap : public TPersistent {
     TPixelFormat PixelFormat() const { return FPixelFormat; }
     // Converts the picture to the format.
     void SetPixelFormat(TPixelFormat format);
-    // The bytes of row `row` (0 is the top one) as the format lays them out:
-    // B, G, R (and an unused byte at 32 bits) per pixel, or 16-bit words.
-    // What is written there is what the canvas draws with, at once.
-    // EInvalidGraphic "Scan line index out of range" outside the picture.
-    std::uint8_t* ScanLine(int row);
     bool Empty() const { return FHandle == nullptr; }
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool transparent) { FTransparent = transparent; }
@@ -56,8 +51,8 @@ class TBitmap : public TPersistent {
 
     win::HBITMAP Handle() const { return FHandle; }
     // The first byte of pixel row `row` (0 is the top row) in the bitmap's own
-    // memory: 3 bytes a pixel (B, G, R) at 24 bits, 4 at 32. nullptr for an
-    // empty bitmap or a row outside it.
+    // memory: 3 bytes a pixel (B, G, R) at 24 bits, 4 at 32, a 16-bit word at
+    // 15 and 16 bits. nullptr for an empty bitmap or a row outside it.
     std::uint8_t* ScanLine(int row) const;
     // Drawing on the bitmap; the canvas keeps the bitmap selected while it exists.
     TCanvas* Canvas();
@@ -88,9 +83,6 @@ private:
     void FreeCanvas();
 
     win::HBITMAP FHandle = nullptr;
-    // The top row in the DIB section's memory and the step to the next one.
-    std::uint8_t* FBits = nullptr;
-    std::ptrdiff_t FRowStep = 0;
     int FWidth = 0;
     int FHeight = 0;
     TPixelFormat FPixelFormat = TPixelFormat::pf24bit;
